@@ -1,0 +1,41 @@
+#pragma once
+
+#include "beam_values.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ipb {
+
+// One rolled wide-flange section, IPB of DIN 1025 (HE-B in the Euronorm series).
+struct BeamSection {
+    std::string_view Size;      // nominal size, "100" to "600"
+    std::string_view listEntry; // two blanks and the size: the text of the section list
+    SectionValues values;       // whole numbers the analysis works with
+    std::string_view IxText;    // captions exactly as the section data labels show them
+    std::string_view WxText;
+    std::string_view q0Text;
+};
+
+// The twelve sizes in list order.
+extern const std::array<BeamSection, 12> kSectionTable;
+
+// The section whose list entry equals the text exactly (blanks and case included).
+const BeamSection* findSection(std::string_view listEntry);
+
+// What choosing a list entry shows: the section (when the entry is one of ours) and the two
+// designations, which are formed from the entry's last three characters whatever it holds.
+struct SectionChoice {
+    const BeamSection* section = nullptr;
+    std::string designationDin;  // "IPB 200 DIN 1025"
+    std::string designationEuro; // "HE 200 B (EuroN)"
+};
+
+SectionChoice chooseSection(std::string_view listEntry);
+
+// Index of the entry that a freshly loaded input window selects ("  200").
+inline constexpr int kDefaultSectionIndex = 3;
+
+} // namespace ipb

@@ -1,0 +1,84 @@
+#include "result_evaluation.h"
+
+#include "number_text.h"
+
+namespace ipb {
+namespace {
+
+constexpr std::string_view kBelowTenThousandth = "< 0,0001";
+constexpr std::string_view kBelowThousandth = "< 0,001";
+constexpr std::string_view kAboveThousand = "> 1000";
+constexpr std::string_view kNotRequired = "Nicht erforderl.";
+
+TextColour redIf(bool inadmissible) { return inadmissible ? TextColour::Red : TextColour::Normal; }
+
+} // namespace
+
+ResultView evaluateResults(const CalculationValues& values, char decimalSeparator) {
+    const BeamInput& in = values.input;
+    const BeamResult& r = values.result;
+    const auto four = [&](double v) { return textFromNumber(v, 4, decimalSeparator); };
+    const auto three = [&](double v) { return textFromNumber(v, 3, decimalSeparator); };
+    // Forces and moments this small are zero for an engineer, whatever their sign.
+    const auto force = [&](double v) {
+        return v < 0.0001 ? std::string(kBelowTenThousandth) : four(v);
+    };
+
+    ResultView view;
+    auto& rows = view.rows;
+    rows[RowFA].text = force(r.FA);
+    rows[RowFB].text = force(r.FB);
+
+    const double selfWeight = values.section.q0 / 1000.0;
+    if (r.lastfall == 1.0f) {
+        view.spanRowShown = false;
+        rows[RowTotalLoad].text = four((selfWeight + in.plusq) * in.l);
+    } else {
+        view.spanRowShown = true;
+        rows[RowSpan].text = four(in.l);
+        rows[RowTotalLoad].text = force((selfWeight + in.plusq) * (in.la + in.lb));
+    }
+
+    rows[RowMb].text = force(r.Mb);
+
+    if (r.sigmax < 0.001) {
+        rows[RowSigmax] = {std::string(kBelowThousandth), TextColour::Normal};
+    } else if (r.sigmax > 1000) {
+        rows[RowSigmax] = {std::string(kAboveThousand), TextColour::Red};
+    } else {
+        rows[RowSigmax] = {three(r.sigmax), redIf(r.sigmax > r.sigzul)};
+    }
+
+    rows[RowSigzul].text = three(r.sigzul);
+
+    if (r.sicvorh > 1000) {
+        rows[RowSafety] = {std::string(kAboveThousand), TextColour::Normal};
+    } else if (r.sicvorh < 0.001) {
+        rows[RowSafety] = {std::string(kBelowThousandth), TextColour::Red};
+    } else {
+        // The required safety is held in single precision, so compare at that precision: a
+        // safety that equals it once rounded is enough.
+        const float available = static_cast<float>(r.sicvorh);
+        rows[RowSafety] = {three(r.sicvorh), redIf(available < in.sic)};
+    }
+
+    const bool noDeflection = r.fmax < 0.001;
+    if (noDeflection) {
+        rows[RowFmax] = {std::string(kBelowThousandth), TextColour::Normal};
+    } else {
+        rows[RowFmax] = {three(r.fmax), redIf(r.fmax > r.fzul)};
+    }
+    rows[RowFzul].text = noDeflection ? std::string(kNotRequired) : three(r.fzul);
+
+    const bool fail = r.sigmax > r.sigzul || r.fmax > r.fzul;
+    view.verdict = fail ? Verdict::Fail : Verdict::Pass;
+    view.report.beendTabPosition = fail ? 1 : 0;
+    view.report.neuBerechTabPosition = fail ? 0 : 1;
+    view.report.background = fail ? kFailBackground : kPassBackground;
+    view.report.goodFace = !fail;
+    view.report.warningSound = fail;
+    view.report.message = fail ? kFailMessage : kPassMessage;
+    return view;
+}
+
+} // namespace ipb
