@@ -1,0 +1,69 @@
+#include "report_window.h"
+
+#include "input_window.h"
+#include "program.h"
+#include "results_window.h"
+#include "tab_order.h"
+
+#include <QCloseEvent>
+
+namespace ipb {
+
+ReportWindow::ReportWindow(Program& program) : program_(program) {
+    ui.setupUi(this);
+    makeFixedDialog(this);
+    finishForm(this);
+    tabOrder_ = designTabOrder(this);
+    applyTabOrder(tabOrder_);
+    connect(ui.CmdNeuBerech, &QPushButton::clicked, this, &ReportWindow::CmdNeuBerech_Click);
+    connect(ui.CmdBeend, &QPushButton::clicked, this, &ReportWindow::CmdBeend_Click);
+    connect(ui.GutBild, &ImageControl::doubleClicked, this, &ReportWindow::GutBild_dblClick);
+}
+
+void ReportWindow::prepare(const ReportSetup& setup) {
+    moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.CmdBeend),
+                      static_cast<std::size_t>(setup.beendTabPosition));
+    moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.CmdNeuBerech),
+                      static_cast<std::size_t>(setup.neuBerechTabPosition));
+    applyTabOrder(tabOrder_);
+    // The first button in the order holds the focus when the window appears.
+    (setup.beendTabPosition < setup.neuBerechTabPosition ? ui.CmdBeend : ui.CmdNeuBerech)
+        ->setFocus(Qt::TabFocusReason);
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(setup.background));
+    setPalette(palette);
+    ui.GutBild->setVisible(setup.goodFace);
+    ui.SchlechtBild->setVisible(!setup.goodFace);
+}
+
+void ReportWindow::setMessage(const QString& message) {
+    // The label keeps its top-left corner and grows to its text, wrapping at blanks within the
+    // window, so no word of the message is ever cut.
+    QLabel* label = ui.LabMeldung;
+    label->setText(message);
+    const int available = width() - label->x() - 8;
+    const int widthNeeded = label->fontMetrics().horizontalAdvance(message) + 2;
+    const int labelWidth = std::min(available, std::max(widthNeeded, 1));
+    label->resize(labelWidth, label->heightForWidth(labelWidth));
+}
+
+void ReportWindow::CmdNeuBerech_Click() {
+    program_.reportWindow.unload();
+    program_.inputWindow.touch().resumeEditing();
+}
+
+void ReportWindow::CmdBeend_Click() { program_.end(); }
+
+void ReportWindow::GutBild_dblClick() {
+    showMessage(this, QStringLiteral("Info:"),
+                QStringLiteral("Program designed by Quenstrand\nNew program writer in the world ..."),
+                QMessageBox::Information);
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+    // Left only through its buttons: closing it would strand a locked input window.
+    event->ignore();
+}
+
+} // namespace ipb

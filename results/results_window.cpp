@@ -1,0 +1,93 @@
+#include "results_window.h"
+
+#include "program.h"
+#include "report_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+namespace ipb {
+namespace {
+
+void setTextColour(QLabel* label, TextColour colour) {
+    if (colour == TextColour::Untouched) {
+        return;
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour == TextColour::Red
+                                               ? QColor(0xFF, 0x00, 0x00)
+                                               : QApplication::palette().color(QPalette::ButtonText));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void makeFixedDialog(QWidget* window) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(window->size());
+}
+
+ResultsWindow::ResultsWindow(Program& program) : program_(program) {
+    ui.setupUi(this);
+    makeFixedDialog(this);
+    finishForm(this);
+    applyTabOrder(designTabOrder(this));
+    connect(ui.CmdReport, &QPushButton::clicked, this, &ResultsWindow::CmdReport_Click);
+    connect(ui.CmdEnd1, &QPushButton::clicked, this, &ResultsWindow::CmdEnd1_Click);
+}
+
+QLabel* ResultsWindow::captionElement(int index) const {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->objectName().startsWith(QLatin1String("LabErg")) &&
+            label->property("index").isValid() && label->property("index").toInt() == index) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+void ResultsWindow::showRows(const ResultView& view) {
+    QLabel* const values[kResultRowCount] = {
+        ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,      ui.LabErgL,    ui.LabErgMb,
+        ui.LabErgSigmax, ui.LabErgSigzul, ui.LabErgSicVorh, ui.LabErgMaxf, ui.LabErgZulf};
+
+    // The span row carries a value only with a point load; without one its caption stays on
+    // screen, greyed, so the table keeps its shape.
+    ui.LabErgqxl->show();
+    captionElement(2)->setEnabled(true);
+    ui.LabErgL->setVisible(view.spanRowShown);
+    if (view.spanRowShown) {
+        captionElement(3)->show();
+    } else {
+        captionElement(3)->setEnabled(false);
+    }
+
+    for (std::size_t i = 0; i < kResultRowCount; ++i) {
+        const ResultRow& row = view.rows[i];
+        if (row.text) {
+            values[i]->setText(QString::fromStdString(*row.text));
+        }
+        setTextColour(values[i], row.colour);
+    }
+}
+
+void ResultsWindow::offerWaysOn() {
+    ui.CmdEnd1->setEnabled(true);
+    ui.CmdReport->setEnabled(true);
+}
+
+void ResultsWindow::CmdReport_Click() {
+    ui.CmdEnd1->setEnabled(false);
+    ui.CmdReport->setEnabled(false);
+    showModeless(&program_.reportWindow.touch());
+}
+
+void ResultsWindow::CmdEnd1_Click() { program_.end(); }
+
+void ResultsWindow::closeEvent(QCloseEvent* event) {
+    // Left only through its buttons: closing it would strand a locked input window.
+    event->ignore();
+}
+
+} // namespace ipb

@@ -1,0 +1,59 @@
+#include "image_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+
+ImageControl::~ImageControl() = default;
+
+void ImageControl::setSource(const QString& source) {
+    source_ = source;
+    loaded_ = false;
+    update();
+}
+
+void ImageControl::setFramed(bool framed) {
+    framed_ = framed;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (!loaded_) {
+        loaded_ = true;
+        delete svg_;
+        svg_ = nullptr;
+        bitmap_ = {};
+        if (source_.endsWith(QLatin1String(".svg"))) {
+            svg_ = new QSvgRenderer(source_, this);
+            svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        } else if (!source_.isEmpty()) {
+            bitmap_.load(source_);
+        }
+    }
+
+    QPainter painter(this);
+    const QRect inner = framed_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    if (svg_ && svg_->isValid()) {
+        svg_->render(&painter, inner);
+    } else if (!bitmap_.isNull()) {
+        painter.drawPixmap(inner, bitmap_);
+    }
+    if (framed_) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A picture stretched to fill the control exactly (aspect not kept), optionally inside a single
+// border. Vector drawings stay crisp at any size and screen scale; small bitmaps (the faces)
+// are scaled without smoothing so their pixels stay sharp. The picture is loaded on first
+// paint, so a hidden picture costs nothing at start-up.
+class ImageControl : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool framed READ framed WRITE setFramed)
+
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+    ~ImageControl() override;
+
+    QString source() const { return source_; }
+    void setSource(const QString& source);
+    bool framed() const { return framed_; }
+    void setFramed(bool framed);
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString source_;
+    bool framed_ = false;
+    bool loaded_ = false;
+    QSvgRenderer* svg_ = nullptr;
+    QPixmap bitmap_;
+};

@@ -1,0 +1,380 @@
+#include "input_window.h"
+
+#include "beam_analysis.h"
+#include "program.h"
+#include "report_window.h"
+#include "result_evaluation.h"
+#include "results_window.h"
+#include "section_table.h"
+#include "sound_cue.h"
+#include "start_window.h"
+#include "tab_order.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace ipb {
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kNotACharacter = -1;
+
+// The character code a key press delivers to the boxes, or kNotACharacter for keys that edit
+// or move (Delete, arrows, Tab) and for shortcuts such as Ctrl+V, which stay with the box.
+int characterCode(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnter;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return kNotACharacter;
+    default:
+        break;
+    }
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier) || key.text().isEmpty()) {
+        return kNotACharacter;
+    }
+    return key.text().at(0).unicode();
+}
+
+// Digits, comma and point: nothing else can make a number here. The minus sign is refused,
+// loads and lengths are positive.
+int keepNumberCharacter(int keyAscii) {
+    return keyAscii >= 44 && keyAscii <= 57 && keyAscii != 45 && keyAscii != 47 ? keyAscii : 0;
+}
+
+char decimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
+    return c != '\0' ? c : '.';
+}
+
+} // namespace
+
+InputWindow::InputWindow(Program& program)
+    : program_(program), values_(program.values), Timer1(new QTimer(this)),
+      MMControl2(new SoundCue(QStringLiteral("MMControl2"), this)) {
+    ui.setupUi(this);
+    finishForm(this);
+    tabOrder_ = designTabOrder(this);
+    applyTabOrder(tabOrder_);
+
+    connect(ui.TrgWahl, &QListWidget::currentRowChanged, this, &InputWindow::TrgWahl_Click);
+    connect(ui.Option_fmax300, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            values_.input.fmaxteiler = 300;
+        }
+    });
+    connect(ui.Option_fmax500, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            values_.input.fmaxteiler = 500;
+        }
+    });
+    connect(ui.Option_Fmax1000, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            values_.input.fmaxteiler = 1000;
+        }
+    });
+    connect(ui.CmdBerech, &QPushButton::clicked, this, &InputWindow::CmdBerech_Click);
+    connect(ui.CmdBack, &QPushButton::clicked, this, &InputWindow::CmdBack_Click);
+    connect(ui.CmdQuit, &QPushButton::clicked, this, &InputWindow::CmdQuit_Click);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.TextInput_F, ui.TextInput_plusq, ui.TextInput_la, ui.TextInput_lb,
+             ui.TextInput_l, ui.TextInput_nue, ui.TrgWahl, ui.CmdBerech, ui.CmdBack, ui.CmdQuit,
+             ui.Option_fmax300, ui.Option_fmax500, ui.Option_Fmax1000}) {
+        w->installEventFilter(this);
+    }
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &InputWindow::Timer1_Timer);
+    Timer1->start(100);
+
+    Form_Load();
+}
+
+QLineEdit* InputWindow::box(InputField field) const {
+    switch (field) {
+    case InputField::F:
+        return ui.TextInput_F;
+    case InputField::plusq:
+        return ui.TextInput_plusq;
+    case InputField::la:
+        return ui.TextInput_la;
+    case InputField::lb:
+        return ui.TextInput_lb;
+    case InputField::l:
+        return ui.TextInput_l;
+    case InputField::sic:
+        break;
+    }
+    return ui.TextInput_nue;
+}
+
+void InputWindow::Form_Load() {
+    values_.result.FA = 0;
+    values_.result.FB = 0;
+    values_.result.lastfall = 0;
+    ui.Option_fmax300->setChecked(true);
+    TrgWahlFuellen();
+}
+
+void InputWindow::TrgWahlFuellen() {
+    for (const BeamSection& section : kSectionTable) {
+        ui.TrgWahl->addItem(QString::fromUtf8(section.listEntry.data(),
+                                              static_cast<qsizetype>(section.listEntry.size())));
+    }
+    ui.TrgWahl->setCurrentRow(kDefaultSectionIndex);
+}
+
+void InputWindow::TrgWahl_Click() {
+    const QListWidgetItem* item = ui.TrgWahl->currentItem();
+    if (!item) {
+        return;
+    }
+    const SectionChoice choice = chooseSection(item->text().toStdString());
+    const auto text = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    if (const BeamSection* section = choice.section) {
+        values_.section = section->values;
+        setCaption(ui.LabAnzIx, text(section->IxText));
+        setCaption(ui.LabAnzWx, text(section->WxText));
+        setCaption(ui.LabAnzq0, text(section->q0Text));
+    }
+    setCaption(ui.LabBezZ2, text(choice.designationDin));
+    setCaption(ui.LabBezZ3, text(choice.designationEuro));
+}
+
+void InputWindow::setUpLoadCase(LoadCase loadCase) {
+    const bool pointLoad = loadCase == LoadCase::PointLoad;
+    ui.BildLastf1->setVisible(!pointLoad);
+    ui.BildLastf2->setVisible(pointLoad);
+    setCaption(ui.Lab_F_q, pointLoad ? QStringLiteral("F+q") : QStringLiteral("q"));
+    ui.LabEing_plusq->show();
+    ui.TextInput_plusq->show();
+    for (QWidget* w : {static_cast<QWidget*>(ui.LabEing_F), static_cast<QWidget*>(ui.TextInput_F),
+                       static_cast<QWidget*>(ui.LabEing_la),
+                       static_cast<QWidget*>(ui.TextInput_la),
+                       static_cast<QWidget*>(ui.LabEing_lb),
+                       static_cast<QWidget*>(ui.TextInput_lb)}) {
+        w->setVisible(pointLoad);
+    }
+    ui.LabEing_l->setVisible(!pointLoad);
+    ui.TextInput_l->setVisible(!pointLoad);
+    if (pointLoad) {
+        // +q first, right after the section list, then F, la, lb and the safety.
+        moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.TextInput_plusq), 1);
+        moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.TextInput_l), 1);
+        applyTabOrder(tabOrder_);
+    }
+    ui.TrgWahl->setFocus(Qt::OtherFocusReason);
+}
+
+bool InputWindow::defaultButtonActive() const {
+    return shown(ui.CmdBerech) && ui.CmdBerech->isEnabled();
+}
+
+bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Alt+letter belongs to the buttons' access keys, also in a text box, where the
+        // platform would otherwise take Alt+B and Alt+F as word moves.
+        if (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int keyAscii = characterCode(*key);
+
+    if (keyAscii == kEnter) {
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            button->click();
+            return true;
+        }
+        // The compute button is the window's default button: while it can be clicked, Enter
+        // anywhere else clicks it and the focused control never sees the key.
+        if (defaultButtonActive()) {
+            ui.CmdBerech->click();
+            return true;
+        }
+    }
+    if (watched == ui.TrgWahl) {
+        TrgWahl_KeyPress(keyAscii);
+        return false;
+    }
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box || keyAscii == kNotACharacter) {
+        return false;
+    }
+    return TextInput_KeyPress(box, keyAscii) == 0;
+}
+
+void InputWindow::TrgWahl_KeyPress(int keyAscii) {
+    if (keyAscii != kEnter) {
+        return;
+    }
+    if (shown(ui.TextInput_l)) {
+        focusWithTextSelected(ui.TextInput_plusq);
+    } else if (shown(ui.TextInput_la)) {
+        focusWithTextSelected(ui.TextInput_F);
+        focusWithTextSelected(ui.TextInput_plusq);
+    }
+}
+
+int InputWindow::TextInput_KeyPress(QLineEdit* box, int keyAscii) {
+    // The safety box takes neither Backspace nor Enter: both go through the filter.
+    if (box != ui.TextInput_nue) {
+        if (keyAscii == kBackspace) {
+            return keyAscii;
+        }
+        if (keyAscii == kEnter) {
+            // Enter walks on to the next box of the same load case; +q goes to the span in the
+            // uniform-load case and to F with a point load, never to a hidden box.
+            QLineEdit* next = nullptr;
+            if (box == ui.TextInput_F) {
+                next = ui.TextInput_la;
+            } else if (box == ui.TextInput_la) {
+                next = ui.TextInput_lb;
+            } else if (box == ui.TextInput_lb || box == ui.TextInput_l) {
+                next = ui.TextInput_nue;
+            } else if (box == ui.TextInput_plusq) {
+                next = shown(ui.TextInput_l) ? ui.TextInput_l : ui.TextInput_F;
+            }
+            if (next && shown(next)) {
+                focusWithTextSelected(next);
+            }
+            return keyAscii;
+        }
+    }
+    return keepNumberCharacter(keyAscii);
+}
+
+void InputWindow::Timer1_Timer() {
+    std::vector<QLineEdit*> required;
+    if (shown(ui.TextInput_F)) {
+        required = {ui.TextInput_F, ui.TextInput_la, ui.TextInput_lb, ui.TextInput_nue};
+    } else if (shown(ui.TextInput_plusq)) {
+        required = {ui.TextInput_plusq, ui.TextInput_l, ui.TextInput_nue};
+    } else {
+        return;
+    }
+    const bool missing = std::any_of(required.begin(), required.end(),
+                                     [](const QLineEdit* b) { return b->text().isEmpty(); });
+    if (missing == ui.CmdBerech->isEnabled()) {
+        ui.CmdBerech->setEnabled(!missing);
+    }
+}
+
+void InputWindow::CmdBerech_Click() {
+    InputTexts texts;
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        texts[field] = box(field)->text().toStdString();
+        texts.show(field, shown(box(field)));
+    }
+    const InputReading reading = readInputs(texts, values_.input);
+    values_.input = reading.input;
+    if (reading.rejected) {
+        ui.CmdBerech->setEnabled(false);
+        showMessage(this, QStringLiteral("Fehler:"),
+                    QString::fromUtf8(reading.rejected->message.data(),
+                                      static_cast<qsizetype>(reading.rejected->message.size())));
+        focusWithTextSelected(box(reading.rejected->field));
+        return;
+    }
+
+    const auto analysis = analyseBeam(values_.section, values_.input, values_.result);
+    if (!analysis) {
+        ui.CmdBerech->setEnabled(false);
+        showMessage(this, QStringLiteral("Fehler:"),
+                    QStringLiteral("Rechenfehler - Eingaben prüfen! "));
+        return;
+    }
+    values_.input = analysis->input;
+    values_.result = analysis->result;
+    ErgAusgabe();
+}
+
+void InputWindow::ErgAusgabe() {
+    const ResultView view = evaluateResults(values_, decimalSeparator());
+
+    ResultsWindow& results = program_.resultsWindow.touch();
+    results.showRows(view);
+
+    ReportWindow& report = program_.reportWindow.touch();
+    report.prepare(view.report);
+    if (view.report.warningSound) {
+        MMControl2->play(QStringLiteral("1_M_2.wav"));
+    }
+    report.setMessage(QString::fromUtf8(view.report.message.data(),
+                                        static_cast<qsizetype>(view.report.message.size())));
+
+    results.offerWaysOn();
+    lockForResults();
+    showModeless(&results);
+}
+
+void InputWindow::lockForResults() {
+    setEnabled(false);
+    ui.CmdBerech->hide();
+    ui.CmdBack->setEnabled(false);
+    ui.CmdQuit->setEnabled(false);
+}
+
+void InputWindow::resumeEditing() {
+    setEnabled(true);
+    ui.CmdBerech->show();
+    ui.CmdBerech->setEnabled(false);
+    ui.CmdBack->setEnabled(true);
+    ui.CmdQuit->setEnabled(true);
+    raise();
+    activateWindow();
+    for (QLineEdit* b : {ui.TextInput_F, ui.TextInput_la, ui.TextInput_lb, ui.TextInput_l,
+                         ui.TextInput_plusq, ui.TextInput_nue}) {
+        b->setCursorPosition(0);
+    }
+    ui.TrgWahl->setFocus(Qt::OtherFocusReason);
+}
+
+void InputWindow::CmdBack_Click() {
+    // Back to the choice of load case. The distances go too: a uniform-load calculation after
+    // a point-load one must not find old distances and take the point-load path.
+    values_.input.F = 0;
+    values_.input.plusq = 0;
+    values_.input.la = 0;
+    values_.input.lb = 0;
+    values_.result.lastfall = 0;
+    program_.inputWindow.unload();
+    program_.resultsWindow.unload();
+    program_.reportWindow.unload();
+    showModeless(&program_.startWindow.touch());
+}
+
+void InputWindow::CmdQuit_Click() { program_.end(); }
+
+void InputWindow::closeEvent(QCloseEvent* event) {
+    // The close box ends the program like "Quit", so no invisible program is left behind;
+    // while results are on screen the window is locked and its close box does nothing.
+    if (isEnabled()) {
+        event->accept();
+        program_.end();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace ipb

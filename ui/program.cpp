@@ -1,0 +1,47 @@
+#include "program.h"
+
+#include "input_window.h"
+#include "report_window.h"
+#include "results_window.h"
+#include "start_window.h"
+
+#include <QApplication>
+#include <QIcon>
+
+static void initialiseAssets() { Q_INIT_RESOURCE(assets); }
+
+namespace ipb {
+
+Program::Program()
+    : startWindow([this] { return new StartWindow(*this); }),
+      inputWindow([this] { return new InputWindow(*this); }),
+      resultsWindow([this] { return new ResultsWindow(*this); }),
+      reportWindow([this] { return new ReportWindow(*this); }) {
+    initialiseAssets();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/assets/icon.svg"));
+    QApplication::setWindowIcon(icon);
+    // Windows are hidden and shown between steps; only the program's own commands end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Program::~Program() = default;
+
+void Program::start() { showModeless(&startWindow.touch()); }
+
+void Program::end() {
+    ended_ = true;
+    for (QWidget* w : {static_cast<QWidget*>(reportWindow.loaded()),
+                       static_cast<QWidget*>(resultsWindow.loaded()),
+                       static_cast<QWidget*>(inputWindow.loaded()),
+                       static_cast<QWidget*>(startWindow.loaded())}) {
+        if (w) {
+            w->hide();
+        }
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace ipb

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "beam_values.h"
+#include "window_services.h"
+
+namespace ipb {
+
+class StartWindow;
+class InputWindow;
+class ResultsWindow;
+class ReportWindow;
+
+// The four windows, each existing at most once, and the values of the calculation, which the
+// input window owns but which outlive its widgets for the whole run.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Loads and shows the start window: the program's only entry.
+    void start();
+
+    // Ends the program at once: every window goes, no handler asks anything.
+    void end();
+    bool hasEnded() const { return ended_; }
+
+    CalculationValues values;
+
+    FormSlot<StartWindow> startWindow;
+    FormSlot<InputWindow> inputWindow;
+    FormSlot<ResultsWindow> resultsWindow;
+    FormSlot<ReportWindow> reportWindow;
+
+private:
+    bool ended_ = false;
+};
+
+} // namespace ipb

@@ -1,0 +1,55 @@
+#include "start_window.h"
+
+#include "input_window.h"
+#include "program.h"
+#include "sound_cue.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace ipb {
+
+StartWindow::StartWindow(Program& program)
+    : program_(program), MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
+    ui.setupUi(this);
+    finishForm(this);
+    connect(ui.BildLastf1, &ImageControl::clicked, this, &StartWindow::BildLastf1_Click);
+    connect(ui.BildLastf2, &ImageControl::clicked, this, &StartWindow::BildLastf2_Click);
+    Form_Load();
+}
+
+void StartWindow::Form_Load() {
+    // The start sound waits for the first paint: opening the audio device must not hold up
+    // the first look at the program.
+    startSoundDue_ = true;
+}
+
+void StartWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (startSoundDue_) {
+        startSoundDue_ = false;
+        QTimer::singleShot(0, MMControl1, [cue = MMControl1] { cue->play("Aufloes1.wav"); });
+    }
+}
+
+void StartWindow::BildLastf1_Click() {
+    InputWindow& input = program_.inputWindow.touch();
+    input.setUpLoadCase(LoadCase::UniformLoad);
+    showModeless(&input);
+    hide();
+}
+
+void StartWindow::BildLastf2_Click() {
+    InputWindow& input = program_.inputWindow.touch();
+    input.setUpLoadCase(LoadCase::PointLoad);
+    showModeless(&input);
+    hide();
+}
+
+void StartWindow::closeEvent(QCloseEvent* event) {
+    // Only the start window is loaded when it can be closed: closing it ends the program.
+    event->accept();
+    program_.end();
+}
+
+} // namespace ipb

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace ipb {
+
+// One window of the program: created from its form the first time it is touched (its load
+// handler runs in the constructor), discarded by unloading, created afresh on the next touch.
+template <class Form>
+class FormSlot {
+public:
+    explicit FormSlot(std::function<Form*()> create) : create_(std::move(create)) {}
+    FormSlot(const FormSlot&) = delete;
+    FormSlot& operator=(const FormSlot&) = delete;
+    ~FormSlot() { delete form_.data(); }
+
+    Form& touch() {
+        if (!form_) {
+            form_ = create_();
+        }
+        return *form_;
+    }
+    Form* loaded() const { return form_.data(); }
+
+    // The widgets go at once from the screen and from the program's view; they are deleted
+    // once the handler that unloads them (possibly their own) has returned.
+    void unload() {
+        if (Form* form = form_.data()) {
+            form_.clear();
+            form->hide();
+            form->deleteLater();
+        }
+    }
+
+private:
+    std::function<Form*()> create_;
+    QPointer<Form> form_;
+};
+
+// Completes a window built from its form: fractional point sizes, screen position and the
+// fixed size of dialogs.
+void finishForm(QWidget* form);
+
+// The controls of a window in the order of their design tab index.
+std::vector<QWidget*> designTabOrder(QWidget* form);
+
+// Makes the keyboard focus visit the focusable controls in this order.
+void applyTabOrder(const std::vector<QWidget*>& order);
+
+// Sets a label's caption; a label marked to size itself to its caption does so, keeping its
+// top-left corner.
+void setCaption(QLabel* label, const QString& caption);
+
+// Shows a window without blocking the caller and brings it to the front.
+void showModeless(QWidget* window);
+
+// A modal message box with one OK button.
+void showMessage(QWidget* parent, const QString& title, const QString& text,
+                 QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// Gives a text box the focus with its whole text selected.
+void focusWithTextSelected(QWidget* box);
+
+} // namespace ipb
