@@ -31,12 +31,23 @@ Program::~Program() = default;
 
 void Program::start() { showModeless(&startWindow.touch()); }
 
+std::array<QWidget*, 4> Program::loadedWindows() const {
+    return {startWindow.loaded(), inputWindow.loaded(), resultsWindow.loaded(),
+            reportWindow.loaded()};
+}
+
+QWidget* Program::loadedWindow(const QString& objectName) const {
+    for (QWidget* w : loadedWindows()) {
+        if (w && w->objectName() == objectName) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 void Program::end() {
     ended_ = true;
-    for (QWidget* w : {static_cast<QWidget*>(reportWindow.loaded()),
-                       static_cast<QWidget*>(resultsWindow.loaded()),
-                       static_cast<QWidget*>(inputWindow.loaded()),
-                       static_cast<QWidget*>(startWindow.loaded())}) {
+    for (QWidget* w : loadedWindows()) {
         if (w) {
             w->hide();
         }

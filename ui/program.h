@@ -3,6 +3,8 @@
 #include "beam_values.h"
 #include "window_services.h"
 
+#include <array>
+
 namespace ipb {
 
 class StartWindow;
@@ -26,6 +28,9 @@ public:
     void end();
     bool hasEnded() const { return ended_; }
 
+    // The loaded window with this object name ("FrmHaupt"), or null.
+    QWidget* loadedWindow(const QString& objectName) const;
+
     CalculationValues values;
 
     FormSlot<StartWindow> startWindow;
@@ -34,6 +39,8 @@ public:
     FormSlot<ReportWindow> reportWindow;
 
 private:
+    std::array<QWidget*, 4> loadedWindows() const;
+
     bool ended_ = false;
 };
 

@@ -1,0 +1,98 @@
+#pragma once
+
+// Drives the real program by the names of its windows and controls, as a user would.
+
+#include "image_control.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+};
+
+// Answers every modal message box with OK and remembers what it said, so a box can never hang
+// a test and every box that appeared can be checked.
+class MessageBoxAnswerer : public QObject {
+public:
+    MessageBoxAnswerer() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->isVisible()) {
+                seen.append({box->windowTitle(), box->text(), box->icon()});
+                QCOMPARE(box->buttons().size(), 1);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer_.start(5);
+    }
+    QList<SeenMessage> seen;
+
+private:
+    QTimer timer_;
+};
+
+class Session {
+public:
+    Session() { program.start(); }
+    ~Session() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    ipb::Program program;
+    MessageBoxAnswerer messages;
+
+    // The loaded window with this name, or null.
+    QWidget* window(const char* name) const { return program.loadedWindow(QLatin1String(name)); }
+    template <class T = QWidget>
+    T* control(const char* windowName, const char* name) const {
+        QWidget* w = window(windowName);
+        T* c = w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
+        if (!c) {
+            qWarning("no control %s in %s", name, windowName);
+        }
+        return c;
+    }
+    QLineEdit* box(const char* name) { return control<QLineEdit>("FrmHaupt", name); }
+    QPushButton* button(const char* windowName, const char* name) {
+        return control<QPushButton>(windowName, name);
+    }
+    QLabel* label(const char* windowName, const char* name) {
+        return control<QLabel>(windowName, name);
+    }
+
+    void chooseLoadCase(int loadCase) {
+        QTest::mouseClick(
+            control<ImageControl>("FrmStart", loadCase == 1 ? "BildLastf1" : "BildLastf2"),
+            Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(window("FrmHaupt")));
+    }
+    void type(const char* boxName, const QString& text) {
+        QLineEdit* b = box(boxName);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, text);
+    }
+    // Fills the boxes (name, text pairs) and clicks "Berechnen" once the timer has enabled it.
+    void compute(std::initializer_list<std::pair<const char*, QString>> inputs) {
+        for (const auto& [name, text] : inputs) {
+            type(name, text);
+        }
+        QPushButton* berech = button("FrmHaupt", "CmdBerech");
+        QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 1000);
+        QTest::mouseClick(berech, Qt::LeftButton);
+    }
+    bool shown(const char* windowName) {
+        QWidget* w = window(windowName);
+        return w && w->isVisible();
+    }
+
+};
