@@ -11,10 +11,10 @@ constexpr double kReferenceStrength = 330;
 // Deflection factors with E = 21000 kN/cm^2. Loads in kN, lengths in m and I in cm^4 give
 // m^3/cm^2; 10,000,000 turns that into mm.
 constexpr double kToMillimetres = 10000000;
-constexpr double kUniformShapeE = 504000;      // 24 E
-constexpr double kPointUnderLoadE = 63000;     // 3 E
+constexpr double kUniformShapeE = 504000;       // 24 E
+constexpr double kPointUnderLoadE = 63000;      // 3 E
 constexpr double kUniformMidspanNum = 50000000; // 5 x 10,000,000
-constexpr double kUniformMidspanE = 8064000;   // 384 E
+constexpr double kUniformMidspanE = 8064000;    // 384 E
 
 // Every step is checked: a zero divisor, a negative root or a non-finite value ends the
 // computation. With inputs from the input check none of this happens; pasted exponents such
@@ -119,8 +119,7 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         r.Mb = g.value(l2 * q / 8);
         r.FA = g.value(q * l / 2);
         r.FB = g.value(q * l / 2);
-        r.fmax = g.divide(g.value(std::pow(l, 4) * q * kUniformMidspanNum),
-                          Ix * kUniformMidspanE);
+        r.fmax = g.divide(g.value(std::pow(l, 4) * q * kUniformMidspanNum), Ix * kUniformMidspanE);
     } else {
         return std::nullopt; // nothing to compute: no span
     }

@@ -7,7 +7,7 @@
 namespace ipb {
 
 struct BeamAnalysis {
-    BeamInput input;   // the point-load path writes the span l = la + lb
+    BeamInput input; // the point-load path writes the span l = la + lb
     BeamResult result;
 };
 

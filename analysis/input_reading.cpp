@@ -8,9 +8,9 @@ namespace ipb {
 namespace {
 
 struct FieldRule {
-    double upper;            // inclusive
-    bool zeroRejected;       // a missing load or length
-    double lower;            // inclusive lower bound
+    double upper;      // inclusive
+    bool zeroRejected; // a missing load or length
+    double lower;      // inclusive lower bound
     std::string_view message;
 };
 
@@ -52,7 +52,9 @@ bool rejected(const FieldRule& rule, double value, int points) {
 
 // Single precision holds the safety; the clamp keeps the conversion of a huge or infinite
 // value defined (and still rejected by the range test).
-float toSingle(double value) { return static_cast<float>(std::clamp(value, -1e30, 1e30)); }
+float toSingle(double value) {
+    return static_cast<float>(std::clamp(value, -1e30, 1e30));
+}
 
 } // namespace
 

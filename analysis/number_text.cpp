@@ -10,8 +10,12 @@
 namespace ipb {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Exponents beyond this are far outside double's range; clamping keeps the sum below from
 // overflowing while still giving infinity or zero.
@@ -63,8 +67,7 @@ double numberFromText(std::string_view text) {
         }
     }
 
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' ||
-                            text[i] == 'd')) {
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
         while (j < text.size() && isBlank(text[j])) {
             ++j;
@@ -94,8 +97,7 @@ double numberFromText(std::string_view text) {
 
     std::string normal = digits + 'e' + std::to_string(exponent);
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         const auto magnitude = exponent + static_cast<std::int64_t>(digits.size());

@@ -53,12 +53,15 @@ void ReportWindow::CmdNeuBerech_Click() {
     program_.inputWindow.touch().resumeEditing();
 }
 
-void ReportWindow::CmdBeend_Click() { program_.end(); }
+void ReportWindow::CmdBeend_Click() {
+    program_.end();
+}
 
 void ReportWindow::GutBild_dblClick() {
-    showMessage(this, QStringLiteral("Info:"),
-                QStringLiteral("Program designed by Quenstrand\nNew program writer in the world ..."),
-                QMessageBox::Information);
+    showMessage(
+        this, QStringLiteral("Info:"),
+        QStringLiteral("Program designed by Quenstrand\nNew program writer in the world ..."),
+        QMessageBox::Information);
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event) {

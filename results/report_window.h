@@ -15,17 +15,17 @@ class Program;
 class ReportWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ReportWindow(Program& program);
 
     // Colour, face and the button that takes the focus; the message comes separately.
     void prepare(const ReportSetup& setup);
     void setMessage(const QString& message);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CmdNeuBerech_Click();
     void CmdBeend_Click();
     void GutBild_dblClick();

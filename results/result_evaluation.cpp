@@ -10,7 +10,9 @@ constexpr std::string_view kBelowThousandth = "< 0,001";
 constexpr std::string_view kAboveThousand = "> 1000";
 constexpr std::string_view kNotRequired = "Nicht erforderl.";
 
-TextColour redIf(bool inadmissible) { return inadmissible ? TextColour::Red : TextColour::Normal; }
+TextColour redIf(bool inadmissible) {
+    return inadmissible ? TextColour::Red : TextColour::Normal;
+}
 
 } // namespace
 

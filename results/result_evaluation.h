@@ -33,7 +33,16 @@ struct ReportSetup {
 // Rows in screen order: FA, FB, q * l, span, Mb, sigmax, sigzul, safety, fmax, fzul.
 inline constexpr std::size_t kResultRowCount = 10;
 enum ResultRowIndex : std::size_t {
-    RowFA, RowFB, RowTotalLoad, RowSpan, RowMb, RowSigmax, RowSigzul, RowSafety, RowFmax, RowFzul
+    RowFA,
+    RowFB,
+    RowTotalLoad,
+    RowSpan,
+    RowMb,
+    RowSigmax,
+    RowSigzul,
+    RowSafety,
+    RowFmax,
+    RowFzul
 };
 
 struct ResultView {

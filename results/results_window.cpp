@@ -14,9 +14,10 @@ void setTextColour(QLabel* label, TextColour colour) {
         return;
     }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour == TextColour::Red
-                                               ? QColor(0xFF, 0x00, 0x00)
-                                               : QApplication::palette().color(QPalette::ButtonText));
+    palette.setColor(QPalette::WindowText,
+                     colour == TextColour::Red
+                         ? QColor(0xFF, 0x00, 0x00)
+                         : QApplication::palette().color(QPalette::ButtonText));
     label->setPalette(palette);
 }
 
@@ -49,7 +50,7 @@ QLabel* ResultsWindow::captionElement(int index) const {
 
 void ResultsWindow::showRows(const ResultView& view) {
     QLabel* const values[kResultRowCount] = {
-        ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,      ui.LabErgL,    ui.LabErgMb,
+        ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,     ui.LabErgL,    ui.LabErgMb,
         ui.LabErgSigmax, ui.LabErgSigzul, ui.LabErgSicVorh, ui.LabErgMaxf, ui.LabErgZulf};
 
     // The span row carries a value only with a point load; without one its caption stays on
@@ -83,7 +84,9 @@ void ResultsWindow::CmdReport_Click() {
     showModeless(&program_.reportWindow.touch());
 }
 
-void ResultsWindow::CmdEnd1_Click() { program_.end(); }
+void ResultsWindow::CmdEnd1_Click() {
+    program_.end();
+}
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     // Left only through its buttons: closing it would strand a locked input window.

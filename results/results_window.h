@@ -15,7 +15,7 @@ class Program;
 class ResultsWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ResultsWindow(Program& program);
 
     void showRows(const ResultView& view);
@@ -24,10 +24,10 @@ public:
     // A caption label addressed by its element index (rows 7 and 8 have their indices swapped).
     QLabel* captionElement(int index) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CmdReport_Click();
     void CmdEnd1_Click();
 

@@ -24,7 +24,7 @@ struct SeenMessage {
 // Answers every modal message box with OK and remembers what it said, so a box can never hang
 // a test and every box that appeared can be checked.
 class MessageBoxAnswerer : public QObject {
-public:
+  public:
     MessageBoxAnswerer() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -38,12 +38,12 @@ public:
     }
     QList<SeenMessage> seen;
 
-private:
+  private:
     QTimer timer_;
 };
 
 class Session {
-public:
+  public:
     Session() { program.start(); }
     ~Session() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -52,8 +52,7 @@ public:
 
     // The loaded window with this name, or null.
     QWidget* window(const char* name) const { return program.loadedWindow(QLatin1String(name)); }
-    template <class T = QWidget>
-    T* control(const char* windowName, const char* name) const {
+    template <class T = QWidget> T* control(const char* windowName, const char* name) const {
         QWidget* w = window(windowName);
         T* c = w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
         if (!c) {
@@ -94,5 +93,4 @@ public:
         QWidget* w = window(windowName);
         return w && w->isVisible();
     }
-
 };

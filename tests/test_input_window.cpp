@@ -17,7 +17,7 @@ QString focusName() {
 class TestInputWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
     // A picture click sets the input window up for its load case; Tab then visits the boxes
@@ -35,9 +35,9 @@ private slots:
             << 2 << "F+q"
             << QStringList{"TextInput_F", "TextInput_plusq", "TextInput_la", "TextInput_lb",
                            "TextInput_nue"}
-            << QStringList{"TrgWahl",      "TextInput_plusq", "TextInput_F",
-                           "TextInput_la", "TextInput_lb",    "TextInput_nue",
-                           "CmdBack",      "CmdQuit",         "Option_fmax300", "TrgWahl"};
+            << QStringList{"TrgWahl",        "TextInput_plusq", "TextInput_F", "TextInput_la",
+                           "TextInput_lb",   "TextInput_nue",   "CmdBack",     "CmdQuit",
+                           "Option_fmax300", "TrgWahl"};
     }
     void loadCaseShowsItsBoxesAndTabOrder() {
         QFETCH(int, loadCase);
@@ -74,13 +74,24 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("minus, slash, blank, letters dropped")
-            << "TextInput_F" << "1-2/3 a" << "123";
-        QTest::newRow("comma and point kept, twice too") << "TextInput_la" << "1,,5." << "1,,5.";
-        QTest::newRow("six characters at most") << "TextInput_plusq" << "12345678" << "123456";
-        QTest::newRow("backspace edits") << "TextInput_lb" << "12\b3" << "13";
-        QTest::newRow("safety box refuses backspace") << "TextInput_nue" << "1,5\b" << "1,5";
-        QTest::newRow("safety box takes four") << "TextInput_nue" << "1,2345" << "1,23";
+        QTest::newRow("minus, slash, blank, letters dropped") << "TextInput_F"
+                                                              << "1-2/3 a"
+                                                              << "123";
+        QTest::newRow("comma and point kept, twice too") << "TextInput_la"
+                                                         << "1,,5."
+                                                         << "1,,5.";
+        QTest::newRow("six characters at most") << "TextInput_plusq"
+                                                << "12345678"
+                                                << "123456";
+        QTest::newRow("backspace edits") << "TextInput_lb"
+                                         << "12\b3"
+                                         << "13";
+        QTest::newRow("safety box refuses backspace") << "TextInput_nue"
+                                                      << "1,5\b"
+                                                      << "1,5";
+        QTest::newRow("safety box takes four") << "TextInput_nue"
+                                               << "1,2345"
+                                               << "1,23";
     }
     void keysAreFiltered() {
         QFETCH(QString, box);
@@ -140,15 +151,24 @@ private slots:
         QTest::addColumn<int>("loadCase");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("F to la") << 2 << "TextInput_F" << "TextInput_la";
-        QTest::newRow("la to lb") << 2 << "TextInput_la" << "TextInput_lb";
-        QTest::newRow("lb to safety") << 2 << "TextInput_lb" << "TextInput_nue";
-        QTest::newRow("span to safety") << 1 << "TextInput_l" << "TextInput_nue";
-        QTest::newRow("+q to span") << 1 << "TextInput_plusq" << "TextInput_l";
-        QTest::newRow("+q to F") << 2 << "TextInput_plusq" << "TextInput_F";
-        QTest::newRow("list to +q, uniform") << 1 << "TrgWahl" << "TextInput_plusq";
-        QTest::newRow("list to +q, point load") << 2 << "TrgWahl" << "TextInput_plusq";
-        QTest::newRow("safety stays") << 1 << "TextInput_nue" << "TextInput_nue";
+        QTest::newRow("F to la") << 2 << "TextInput_F"
+                                 << "TextInput_la";
+        QTest::newRow("la to lb") << 2 << "TextInput_la"
+                                  << "TextInput_lb";
+        QTest::newRow("lb to safety") << 2 << "TextInput_lb"
+                                      << "TextInput_nue";
+        QTest::newRow("span to safety") << 1 << "TextInput_l"
+                                        << "TextInput_nue";
+        QTest::newRow("+q to span") << 1 << "TextInput_plusq"
+                                    << "TextInput_l";
+        QTest::newRow("+q to F") << 2 << "TextInput_plusq"
+                                 << "TextInput_F";
+        QTest::newRow("list to +q, uniform") << 1 << "TrgWahl"
+                                             << "TextInput_plusq";
+        QTest::newRow("list to +q, point load") << 2 << "TrgWahl"
+                                                << "TextInput_plusq";
+        QTest::newRow("safety stays") << 1 << "TextInput_nue"
+                                      << "TextInput_nue";
     }
     void enterMovesOnWhileComputeIsDisabled() {
         QFETCH(int, loadCase);
@@ -189,28 +209,33 @@ private slots:
         QTest::addColumn<QStringList>("inputs"); // box, text, box, text ...
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("message");
-        const QStringList goodPoint{"TextInput_F", "50", "TextInput_plusq", "10", "TextInput_la",
-                                    "3", "TextInput_lb", "2", "TextInput_nue", "1,5"};
+        const QStringList goodPoint{"TextInput_F",   "50", "TextInput_plusq", "10",
+                                    "TextInput_la",  "3",  "TextInput_lb",    "2",
+                                    "TextInput_nue", "1,5"};
         auto with = [](QStringList l, const QString& box, const QString& text) {
             l[l.indexOf(box) + 1] = text;
             return l;
         };
         QTest::newRow("F above 10000 before la")
             << 2 << with(with(goodPoint, "TextInput_F", "10001"), "TextInput_la", "30")
-            << "TextInput_F" << "Unzulässige Eingabe 'F' ";
+            << "TextInput_F"
+            << "Unzulässige Eingabe 'F' ";
         QTest::newRow("+q with two separators")
             << 2 << with(goodPoint, "TextInput_plusq", "2,5.1") << "TextInput_plusq"
             << "Unzulässige Eingabe '+q ' ";
-        QTest::newRow("la above 20") << 2 << with(goodPoint, "TextInput_la", "20,01")
-                                     << "TextInput_la" << "Unzulässige Eingabe ' la ' ";
+        QTest::newRow("la above 20")
+            << 2 << with(goodPoint, "TextInput_la", "20,01") << "TextInput_la"
+            << "Unzulässige Eingabe ' la ' ";
         QTest::newRow("lb zero") << 2 << with(goodPoint, "TextInput_lb", ",") << "TextInput_lb"
                                  << "Unzulässige Eingabe ' lb ' ";
         QTest::newRow("span above 40")
             << 1 << QStringList{"TextInput_plusq", "1", "TextInput_l", "40,5", "TextInput_nue", "2"}
-            << "TextInput_l" << "Unzulässige Eingabe ' l ' ";
+            << "TextInput_l"
+            << "Unzulässige Eingabe ' l ' ";
         QTest::newRow("safety below 1")
             << 1 << QStringList{"TextInput_plusq", "1", "TextInput_l", "4", "TextInput_nue", "0,99"}
-            << "TextInput_nue" << "Unzulässige Eingabe ' Mindestsicherheit ' ";
+            << "TextInput_nue"
+            << "Unzulässige Eingabe ' Mindestsicherheit ' ";
     }
     void rejectedInputIsReportedAndSelected() {
         QFETCH(int, loadCase);
@@ -283,7 +308,9 @@ private slots:
     void uniformLoadAfterPointLoadUsesTypedSpan() {
         Session s;
         s.chooseLoadCase(2);
-        s.compute({{"TextInput_F", "5"}, {"TextInput_la", "30"}, {"TextInput_lb", "2"},
+        s.compute({{"TextInput_F", "5"},
+                   {"TextInput_la", "30"},
+                   {"TextInput_lb", "2"},
                    {"TextInput_nue", "2"}});
         QCOMPARE(s.messages.seen.size(), 1);
         s.button("FrmHaupt", "CmdBack")->click();

@@ -14,7 +14,7 @@ class ImageControl : public QWidget {
     Q_PROPERTY(QString source READ source WRITE setSource)
     Q_PROPERTY(bool framed READ framed WRITE setFramed)
 
-public:
+  public:
     explicit ImageControl(QWidget* parent = nullptr);
     ~ImageControl() override;
 
@@ -23,16 +23,16 @@ public:
     bool framed() const { return framed_; }
     void setFramed(bool framed);
 
-signals:
+  signals:
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString source_;
     bool framed_ = false;
     bool loaded_ = false;

@@ -89,9 +89,9 @@ InputWindow::InputWindow(Program& program)
     connect(ui.CmdQuit, &QPushButton::clicked, this, &InputWindow::CmdQuit_Click);
 
     for (QWidget* w : std::initializer_list<QWidget*>{
-             ui.TextInput_F, ui.TextInput_plusq, ui.TextInput_la, ui.TextInput_lb,
-             ui.TextInput_l, ui.TextInput_nue, ui.TrgWahl, ui.CmdBerech, ui.CmdBack, ui.CmdQuit,
-             ui.Option_fmax300, ui.Option_fmax500, ui.Option_Fmax1000}) {
+             ui.TextInput_F, ui.TextInput_plusq, ui.TextInput_la, ui.TextInput_lb, ui.TextInput_l,
+             ui.TextInput_nue, ui.TrgWahl, ui.CmdBerech, ui.CmdBack, ui.CmdQuit, ui.Option_fmax300,
+             ui.Option_fmax500, ui.Option_Fmax1000}) {
         w->installEventFilter(this);
     }
 
@@ -162,11 +162,10 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
     setCaption(ui.Lab_F_q, pointLoad ? QStringLiteral("F+q") : QStringLiteral("q"));
     ui.LabEing_plusq->show();
     ui.TextInput_plusq->show();
-    for (QWidget* w : {static_cast<QWidget*>(ui.LabEing_F), static_cast<QWidget*>(ui.TextInput_F),
-                       static_cast<QWidget*>(ui.LabEing_la),
-                       static_cast<QWidget*>(ui.TextInput_la),
-                       static_cast<QWidget*>(ui.LabEing_lb),
-                       static_cast<QWidget*>(ui.TextInput_lb)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.LabEing_F), static_cast<QWidget*>(ui.TextInput_F),
+          static_cast<QWidget*>(ui.LabEing_la), static_cast<QWidget*>(ui.TextInput_la),
+          static_cast<QWidget*>(ui.LabEing_lb), static_cast<QWidget*>(ui.TextInput_lb)}) {
         w->setVisible(pointLoad);
     }
     ui.LabEing_l->setVisible(!pointLoad);
@@ -364,7 +363,9 @@ void InputWindow::CmdBack_Click() {
     showModeless(&program_.startWindow.touch());
 }
 
-void InputWindow::CmdQuit_Click() { program_.end(); }
+void InputWindow::CmdQuit_Click() {
+    program_.end();
+}
 
 void InputWindow::closeEvent(QCloseEvent* event) {
     // The close box ends the program like "Quit", so no invisible program is left behind;

@@ -26,7 +26,7 @@ enum class LoadCase {
 class InputWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit InputWindow(Program& program);
 
     void setUpLoadCase(LoadCase loadCase);
@@ -38,11 +38,11 @@ public:
 
     QLineEdit* box(InputField field) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void TrgWahlFuellen();
     void TrgWahl_Click();

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QIcon>
 
-static void initialiseAssets() { Q_INIT_RESOURCE(assets); }
+static void initialiseAssets() {
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace ipb {
 
@@ -29,7 +31,9 @@ Program::Program()
 
 Program::~Program() = default;
 
-void Program::start() { showModeless(&startWindow.touch()); }
+void Program::start() {
+    showModeless(&startWindow.touch());
+}
 
 std::array<QWidget*, 4> Program::loadedWindows() const {
     return {startWindow.loaded(), inputWindow.loaded(), resultsWindow.loaded(),

@@ -15,7 +15,7 @@ class ReportWindow;
 // The four windows, each existing at most once, and the values of the calculation, which the
 // input window owns but which outlive its widgets for the whole run.
 class Program {
-public:
+  public:
     Program();
     ~Program();
     Program(const Program&) = delete;
@@ -38,7 +38,7 @@ public:
     FormSlot<ResultsWindow> resultsWindow;
     FormSlot<ReportWindow> reportWindow;
 
-private:
+  private:
     std::array<QWidget*, 4> loadedWindows() const;
 
     bool ended_ = false;

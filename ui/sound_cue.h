@@ -18,16 +18,16 @@ QString soundPath(const QString& folder, const QString& fileName);
 class SoundCue : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit SoundCue(const QString& objectName, QObject* parent = nullptr);
 
     void play(const QString& fileName);
 
-signals:
+  signals:
     // The file a cue has just opened, for whoever wants to know (tests, diagnostics).
     void started(const QString& path);
 
-private:
+  private:
     QSoundEffect* effect_ = nullptr;
 };
 

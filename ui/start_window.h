@@ -13,14 +13,14 @@ class SoundCue;
 class StartWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit StartWindow(Program& program);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void BildLastf1_Click();
     void BildLastf2_Click();

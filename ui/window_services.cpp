@@ -1,8 +1,8 @@
 #include "window_services.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFontMetricsF>
 #include <QVariant>
 
 #include <algorithm>

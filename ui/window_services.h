@@ -14,9 +14,8 @@ namespace ipb {
 
 // One window of the program: created from its form the first time it is touched (its load
 // handler runs in the constructor), discarded by unloading, created afresh on the next touch.
-template <class Form>
-class FormSlot {
-public:
+template <class Form> class FormSlot {
+  public:
     explicit FormSlot(std::function<Form*()> create) : create_(std::move(create)) {}
     FormSlot(const FormSlot&) = delete;
     FormSlot& operator=(const FormSlot&) = delete;
@@ -40,7 +39,7 @@ public:
         }
     }
 
-private:
+  private:
     std::function<Form*()> create_;
     QPointer<Form> form_;
 };
