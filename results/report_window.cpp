@@ -6,6 +6,9 @@
 #include "tab_order.h"
 
 #include <QCloseEvent>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace ipb {
 
@@ -38,13 +41,18 @@ void ReportWindow::prepare(const ReportSetup& setup) {
 }
 
 void ReportWindow::setMessage(const QString& message) {
-    // The label keeps its top-left corner and grows to its text, wrapping at blanks within the
-    // window, so no word of the message is ever cut.
+    // A message is two parts held apart by a run of blanks, meant to break into two lines: the
+    // label keeps its top-left corner and is as wide as the longer part, so it wraps at the
+    // blanks and no word is ever cut.
     QLabel* label = ui.LabMeldung;
     label->setText(message);
+    int widest = 0;
+    static const QRegularExpression kGap(QStringLiteral("\\s{2,}"));
+    for (const QString& part : message.split(kGap, Qt::SkipEmptyParts)) {
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(part));
+    }
     const int available = width() - label->x() - 8;
-    const int widthNeeded = label->fontMetrics().horizontalAdvance(message) + 2;
-    const int labelWidth = std::min(available, std::max(widthNeeded, 1));
+    const int labelWidth = std::clamp(widest + 2, 1, available);
     label->resize(labelWidth, label->heightForWidth(labelWidth));
 }
 

@@ -24,7 +24,7 @@ void setTextColour(QLabel* label, TextColour colour) {
 } // namespace
 
 void makeFixedDialog(QWidget* window) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
 }

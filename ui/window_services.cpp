@@ -45,7 +45,8 @@ void finishForm(QWidget* form) {
     }
     const QVariant position = form->property("screenPosition");
     if (position.isValid()) {
-        form->move(position.toPoint());
+        // The layouts place the client area, not the frame around it.
+        form->setGeometry(QRect(position.toPoint(), form->size()));
     }
 }
 
