@@ -3,6 +3,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ipb {
 namespace {
@@ -42,7 +43,10 @@ CleanedNumber cleanAndConvert(std::string text) {
             ++points;
         }
     }
-    return {numberFromText(text) + 0.0, points}; // + 0.0 turns -0 into 0
+    // A pasted exponent beyond double's range is kept as the largest finite value: it is
+    // rejected all the same, and nothing stored is ever infinite. + 0.0 turns -0 into 0.
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    return {std::clamp(numberFromText(text), -kLargest, kLargest) + 0.0, points};
 }
 
 bool rejected(const FieldRule& rule, double value, int points) {

@@ -52,6 +52,9 @@ void ResultsWindow::showRows(const ResultView& view) {
     QLabel* const values[kResultRowCount] = {
         ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,     ui.LabErgL,    ui.LabErgMb,
         ui.LabErgSigmax, ui.LabErgSigzul, ui.LabErgSicVorh, ui.LabErgMaxf, ui.LabErgZulf};
+    QLabel* const captions[kResultRowCount] = {ui.LabErg0, ui.LabErg1, ui.LabErg2, ui.LabErg3,
+                                               ui.LabErg4, ui.LabErg5, ui.LabErg6, ui.LabErg7,
+                                               ui.LabErg8, ui.LabErg9};
 
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.
@@ -68,6 +71,9 @@ void ResultsWindow::showRows(const ResultView& view) {
         const ResultRow& row = view.rows[i];
         if (row.text) {
             values[i]->setText(QString::fromStdString(*row.text));
+            // A screen reader reads each row as its caption and its value.
+            values[i]->setAccessibleName(captions[i]->text() + QStringLiteral(": ") +
+                                         values[i]->text());
         }
         setTextColour(values[i], row.colour);
     }

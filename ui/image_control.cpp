@@ -1,10 +1,29 @@
 #include "image_control.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// Assistive technology reads a picture as a graphic named after what it shows.
+QAccessibleInterface* accessiblePicture(const QString& className, QObject* object) {
+    if (className == QLatin1String("ImageControl") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessiblePicture);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
 
 ImageControl::~ImageControl() = default;
 
