@@ -1,6 +1,8 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -38,8 +40,10 @@ double numberFromText(std::string_view text) {
         ++i;
     }
 
-    // Significant digits without leading zeros, and the power of ten of the last one.
-    std::string digits;
+    // Significant digits without leading zeros, and the power of ten of the last one. Room for
+    // "e-200000" behind the digits.
+    char normal[800 + 16];
+    std::size_t digitCount = 0;
     std::int64_t exponent = 0;
     bool seenPoint = false;
     for (; i < text.size(); ++i) {
@@ -57,11 +61,11 @@ double numberFromText(std::string_view text) {
         if (seenPoint) {
             --exponent;
         }
-        if (digits.empty() && c == '0') {
+        if (digitCount == 0 && c == '0') {
             continue; // a leading zero only moves the weight of the digits after it
         }
-        if (digits.size() < 800) {
-            digits += c;
+        if (digitCount < 800) {
+            normal[digitCount++] = c;
         } else {
             ++exponent; // beyond any double's precision: keep the digit's weight only
         }
@@ -90,17 +94,18 @@ double numberFromText(std::string_view text) {
         exponent += expNegative ? -written : written;
     }
 
-    if (digits.empty()) {
+    if (digitCount == 0) {
         return 0.0;
     }
     exponent = std::clamp<std::int64_t>(exponent, -2 * kExponentLimit, 2 * kExponentLimit);
 
-    std::string normal = digits + 'e' + std::to_string(exponent);
+    char* end = normal + digitCount;
+    *end++ = 'e';
+    end = std::to_chars(end, normal + sizeof normal, exponent).ptr;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        const auto magnitude = exponent + static_cast<std::int64_t>(digits.size());
+    const auto result = std::from_chars(normal, end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const auto magnitude = exponent + static_cast<std::int64_t>(digitCount);
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
@@ -108,62 +113,69 @@ double numberFromText(std::string_view text) {
 
 std::string textFromNumber(double value, int decimals, char decimalSeparator) {
     // Fifteen significant digits, "d.dddddddddddddde+XX".
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+    char form[32];
+    const auto [end, error] = std::to_chars(form, form + sizeof form, std::fabs(value),
                                             std::chars_format::scientific, 14);
     if (error != std::errc{}) {
         return {};
     }
-    const std::string_view form(buffer, static_cast<std::size_t>(end - buffer));
-    const std::size_t e = form.find('e');
-    std::string digits;
-    digits += form[0];
-    digits += form.substr(2, e - 2);
+    // digits[k] has the weight 10^(exponent - k); digits[0] stays free for a carry out of the
+    // first digit. Everything here lives on the stack: this runs ten times per calculation.
+    char digits[16];
+    digits[0] = '0';
+    digits[1] = form[0];
+    std::copy(form + 2, form + 16, digits + 2);
     int exponent = 0;
-    std::from_chars(form.data() + e + 1 + (form[e + 1] == '+'), form.data() + form.size(),
-                    exponent);
+    const char* e = form + 17; // after "d.dddddddddddddde"
+    std::from_chars(e + (*e == '+'), end, exponent);
 
-    // digits[k] has the weight 10^(exponent - k); keep those down to 10^-decimals.
+    const char* first = digits + 1;
+    int count = 15;
     int intDigits = exponent + 1; // may be zero or negative for values below 1
     const int keep = intDigits + decimals;
-    if (keep < static_cast<int>(digits.size())) {
-        const bool roundUp = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
-        digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
+    if (keep < count) {
+        const bool roundUp = keep >= 0 && first[keep] >= '5';
+        count = std::max(keep, 0);
         if (roundUp) {
             int k = keep - 1;
-            while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9') {
-                digits[static_cast<std::size_t>(k)] = '0';
+            while (k >= 0 && first[k] == '9') {
+                digits[1 + k] = '0';
                 --k;
             }
             if (k >= 0) {
-                ++digits[static_cast<std::size_t>(k)];
+                ++digits[1 + k];
             } else {
-                digits.insert(digits.begin(), '1');
+                digits[0] = '1';
+                --first;
+                ++count;
                 ++intDigits;
             }
         }
-    } else {
-        digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
     }
+    // Past the digits kept come zeros, on either side of the separator.
+    const auto digitAt = [&](int k) { return k >= 0 && k < count ? first[k] : '0'; };
 
-    // Place the digits around the separator, padding with zeros on either side.
-    std::string integerPart, fraction;
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(intDigits, 1) + decimals + 2));
+    text += '-'; // dropped again below unless the value is negative and not shown as zero
+    bool zero = true;
     if (intDigits > 0) {
-        integerPart = digits.substr(0, static_cast<std::size_t>(intDigits));
-        fraction = digits.substr(static_cast<std::size_t>(intDigits));
+        for (int k = 0; k < intDigits; ++k) {
+            text += digitAt(k);
+            zero = zero && text.back() == '0';
+        }
     } else {
-        integerPart = "0";
-        fraction = std::string(static_cast<std::size_t>(-intDigits), '0') + digits;
+        text += '0';
     }
-    fraction.resize(static_cast<std::size_t>(decimals), '0');
-
-    const bool zero = integerPart.find_first_not_of('0') == std::string::npos &&
-                      fraction.find_first_not_of('0') == std::string::npos;
-    std::string text = (value < 0 && !zero) ? "-" : "";
-    text += integerPart;
     if (decimals > 0) {
         text += decimalSeparator;
-        text += fraction;
+        for (int k = intDigits; k < intDigits + decimals; ++k) {
+            text += digitAt(k);
+            zero = zero && text.back() == '0';
+        }
+    }
+    if (!(value < 0) || zero) {
+        text.erase(0, 1);
     }
     return text;
 }

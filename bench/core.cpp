@@ -1,0 +1,133 @@
+// The calculation core alone: reading the typed texts, the statics and the evaluation into row
+// texts, for a set of varied cases in a tight loop. Prints the median time per case.
+//
+// The time is the thread's CPU time, not the wall clock: on a busy machine (a build beside it)
+// the wall clock also counts the time the loop waited for a core, which is not the core's cost.
+
+#include "beam_analysis.h"
+#include "input_reading.h"
+#include "result_evaluation.h"
+#include "section_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace ipb;
+
+struct Case {
+    SectionValues section;
+    InputTexts texts;
+    DeflectionLimit limit;
+};
+
+// Every section, both load cases, all three deflection limits, comma and point, whole and
+// fractional numbers, passes and fails; about one in eight is rejected (a safety below 1), as
+// happens when someone types.
+std::vector<Case> makeCases() {
+    const char* const loads[] = {"10", "2,5", "30", "0", "125.75", "7,125"};
+    const char* const spans[] = {"6", "1,25", "8", "12.5", "40", "3"};
+    const char* const forces[] = {"50", "12,5", "0.75", "300", "10000", "1"};
+    const char* const distances[] = {"3", "1,5", "0.5", "2", "20", "7,25"};
+    const char* const safeties[] = {"1,5", "1", "2.25", "10", "1,75", "0,5", "1,5", "2"};
+    const DeflectionLimit limits[] = {300, 500, 1000};
+
+    std::minstd_rand pick(1025); // fixed seed: the same cases on every run
+    const auto any = [&pick](const auto& list) {
+        return list[pick() % (sizeof list / sizeof list[0])];
+    };
+    std::vector<Case> cases;
+    for (const BeamSection& section : kSectionTable) {
+        for (int pointLoad = 0; pointLoad < 2; ++pointLoad) {
+            for (int k = 0; k < 6; ++k) {
+                Case c{section.values, {}, any(limits)};
+                InputTexts& t = c.texts;
+                t[InputField::plusq] = any(loads);
+                t[InputField::sic] = any(safeties);
+                t.show(InputField::plusq);
+                if (pointLoad) {
+                    t[InputField::F] = any(forces);
+                    t[InputField::la] = any(distances);
+                    t[InputField::lb] = any(distances);
+                    t.show(InputField::F);
+                    t.show(InputField::la);
+                    t.show(InputField::lb);
+                } else {
+                    t[InputField::l] = any(spans);
+                    t.show(InputField::l);
+                }
+                cases.push_back(std::move(c));
+            }
+        }
+    }
+    return cases;
+}
+
+double threadCpuNanoseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
+}
+
+// One calculation as the compute command runs it; returns something that depends on every
+// text, so the compiler cannot drop the work.
+std::size_t calculate(const Case& c, bool* computed = nullptr) {
+    CalculationValues values;
+    values.section = c.section;
+    values.input.fmaxteiler = c.limit;
+    const InputReading reading = readInputs(c.texts, values.input);
+    if (reading.rejected) {
+        return reading.rejected->message.size();
+    }
+    const auto analysis = analyseBeam(values.section, reading.input, values.result);
+    if (!analysis) {
+        return 1;
+    }
+    values.input = analysis->input;
+    values.result = analysis->result;
+    const ResultView view = evaluateResults(values, ',');
+    if (computed) {
+        *computed = true;
+    }
+    std::size_t sum = view.report.message.size();
+    for (const ResultRow& row : view.rows) {
+        sum += row.text ? row.text->size() : 0;
+    }
+    return sum;
+}
+
+} // namespace
+
+int main() {
+    const std::vector<Case> cases = makeCases();
+    constexpr int kRounds = 200; // passes over the whole set per sample
+    constexpr int kSamples = 31;
+
+    std::size_t sink = 0;
+    std::size_t computed = 0;
+    for (const Case& c : cases) { // warm the caches and the branch predictors
+        bool done = false;
+        sink += calculate(c, &done);
+        computed += done;
+    }
+    std::vector<double> perCase;
+    for (int s = 0; s < kSamples; ++s) {
+        const double begin = threadCpuNanoseconds();
+        for (int r = 0; r < kRounds; ++r) {
+            for (const Case& c : cases) {
+                sink += calculate(c);
+            }
+        }
+        const double ns = threadCpuNanoseconds() - begin;
+        perCase.push_back(ns / (static_cast<double>(kRounds) * static_cast<double>(cases.size())));
+    }
+    std::nth_element(perCase.begin(), perCase.begin() + kSamples / 2, perCase.end());
+    std::printf("core per case: %.0f ns (%zu cases, %zu of them computed, checksum %zu)\n",
+                perCase[kSamples / 2], cases.size(), computed, sink);
+    return 0;
+}
