@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 
 namespace {
 
@@ -39,22 +40,20 @@ void ImageControl::setFramed(bool framed) {
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-    if (!loaded_) {
-        loaded_ = true;
-        delete svg_;
-        svg_ = nullptr;
-        bitmap_ = {};
-        if (source_.endsWith(QLatin1String(".svg"))) {
-            svg_ = new QSvgRenderer(source_, this);
-            svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
-        } else if (!source_.isEmpty()) {
-            bitmap_.load(source_);
-        }
-    }
-
     QPainter painter(this);
     const QRect inner = framed_ ? rect().adjusted(1, 1, -1, -1) : rect();
-    if (svg_ && svg_->isValid()) {
+    if (!loaded_) {
+        // The window's first frame shows the drawing's background only; the drawing follows
+        // in the next frame, so parsing it never holds up the first look at the window.
+        painter.fillRect(inner, QColor(0xC0, 0xC0, 0xC0));
+        if (!loadQueued_) {
+            loadQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                load();
+                update();
+            });
+        }
+    } else if (svg_ && svg_->isValid()) {
         svg_->render(&painter, inner);
     } else if (!bitmap_.isNull()) {
         painter.drawPixmap(inner, bitmap_);
@@ -62,6 +61,20 @@ void ImageControl::paintEvent(QPaintEvent*) {
     if (framed_) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ImageControl::load() {
+    loaded_ = true;
+    loadQueued_ = false;
+    delete svg_;
+    svg_ = nullptr;
+    bitmap_ = {};
+    if (source_.endsWith(QLatin1String(".svg"))) {
+        svg_ = new QSvgRenderer(source_, this);
+        svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    } else if (!source_.isEmpty()) {
+        bitmap_.load(source_);
     }
 }
 

@@ -7,8 +7,8 @@ class QSvgRenderer;
 
 // A picture stretched to fill the control exactly (aspect not kept), optionally inside a single
 // border. Vector drawings stay crisp at any size and screen scale; small bitmaps (the faces)
-// are scaled without smoothing so their pixels stay sharp. The picture is loaded on first
-// paint, so a hidden picture costs nothing at start-up.
+// are scaled without smoothing so their pixels stay sharp. The picture is loaded after the
+// first paint, so it never delays a window's first frame and a hidden one costs nothing.
 class ImageControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
@@ -33,9 +33,12 @@ class ImageControl : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    void load();
+
     QString source_;
     bool framed_ = false;
     bool loaded_ = false;
+    bool loadQueued_ = false;
     QSvgRenderer* svg_ = nullptr;
     QPixmap bitmap_;
 };
