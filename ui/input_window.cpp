@@ -69,21 +69,16 @@ InputWindow::InputWindow(Program& program)
     applyTabOrder(tabOrder_);
 
     connect(ui.TrgWahl, &QListWidget::currentRowChanged, this, &InputWindow::TrgWahl_Click);
-    connect(ui.Option_fmax300, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            values_.input.fmaxteiler = 300;
-        }
-    });
-    connect(ui.Option_fmax500, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            values_.input.fmaxteiler = 500;
-        }
-    });
-    connect(ui.Option_Fmax1000, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            values_.input.fmaxteiler = 1000;
-        }
-    });
+    // The deflection limit follows the chosen option: span / 300, / 500 or / 1000.
+    for (const auto& [option, divisor] : {std::pair{ui.Option_fmax300, DeflectionLimit{300}},
+                                          std::pair{ui.Option_fmax500, DeflectionLimit{500}},
+                                          std::pair{ui.Option_Fmax1000, DeflectionLimit{1000}}}) {
+        connect(option, &QRadioButton::toggled, this, [this, divisor = divisor](bool on) {
+            if (on) {
+                values_.input.fmaxteiler = divisor;
+            }
+        });
+    }
     connect(ui.CmdBerech, &QPushButton::clicked, this, &InputWindow::CmdBerech_Click);
     connect(ui.CmdBack, &QPushButton::clicked, this, &InputWindow::CmdBack_Click);
     connect(ui.CmdQuit, &QPushButton::clicked, this, &InputWindow::CmdQuit_Click);
