@@ -158,9 +158,8 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
     ui.LabEing_plusq->show();
     ui.TextInput_plusq->show();
     for (QWidget* w :
-         {static_cast<QWidget*>(ui.LabEing_F), static_cast<QWidget*>(ui.TextInput_F),
-          static_cast<QWidget*>(ui.LabEing_la), static_cast<QWidget*>(ui.TextInput_la),
-          static_cast<QWidget*>(ui.LabEing_lb), static_cast<QWidget*>(ui.TextInput_lb)}) {
+         std::initializer_list<QWidget*>{ui.LabEing_F, ui.TextInput_F, ui.LabEing_la,
+                                         ui.TextInput_la, ui.LabEing_lb, ui.TextInput_lb}) {
         w->setVisible(pointLoad);
     }
     ui.LabEing_l->setVisible(!pointLoad);
