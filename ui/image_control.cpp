@@ -1,10 +1,11 @@
 #include "image_control.h"
 
+#include "window_services.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTimer>
 
 namespace {
 
@@ -48,7 +49,7 @@ void ImageControl::paintEvent(QPaintEvent*) {
         painter.fillRect(inner, QColor(0xC0, 0xC0, 0xC0));
         if (!loadQueued_) {
             loadQueued_ = true;
-            QTimer::singleShot(0, this, [this] {
+            ipb::afterPendingEvents(this, [this] {
                 load();
                 update();
             });

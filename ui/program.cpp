@@ -20,11 +20,6 @@ Program::Program()
       resultsWindow([this] { return new ResultsWindow(*this); }),
       reportWindow([this] { return new ReportWindow(*this); }) {
     initialiseAssets();
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/icon.svg"));
-    QApplication::setWindowIcon(icon);
     // Windows are hidden and shown between steps; only the program's own commands end it.
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -32,7 +27,16 @@ Program::Program()
 Program::~Program() = default;
 
 void Program::start() {
-    showModeless(&startWindow.touch());
+    QWidget* start = &startWindow.touch();
+    showModeless(start);
+    // The icon is an SVG drawing too: it can follow the first frame.
+    afterPendingEvents(start, [] {
+        QIcon icon;
+        icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
+        icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
+        icon.addFile(QStringLiteral(":/assets/icon.svg"));
+        QApplication::setWindowIcon(icon);
+    });
 }
 
 std::array<QWidget*, 4> Program::loadedWindows() const {

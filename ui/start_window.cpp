@@ -5,7 +5,6 @@
 #include "sound_cue.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 
 namespace ipb {
 
@@ -28,7 +27,7 @@ void StartWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (startSoundDue_) {
         startSoundDue_ = false;
-        QTimer::singleShot(0, MMControl1, [cue = MMControl1] { cue->play("Aufloes1.wav"); });
+        afterPendingEvents(MMControl1, [cue = MMControl1] { cue->play("Aufloes1.wav"); });
     }
 }
 

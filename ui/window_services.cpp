@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVariant>
 
 #include <algorithm>
@@ -101,6 +102,17 @@ void showMessage(QWidget* parent, const QString& title, const QString& text,
     if (parent) {
         parent->window()->activateWindow();
     }
+}
+
+void afterPendingEvents(QObject* context, std::function<void()> call) {
+    // A zero-interval timer, not a queued call: queued calls run among the pending events.
+    auto* timer = new QTimer(context);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, call = std::move(call)] {
+        timer->deleteLater();
+        call();
+    });
+    timer->start(0);
 }
 
 void focusWithTextSelected(QWidget* box) {

@@ -65,6 +65,10 @@ void showModeless(QWidget* window);
 void showMessage(QWidget* parent, const QString& title, const QString& text,
                  QMessageBox::Icon icon = QMessageBox::NoIcon);
 
+// Runs the call once the events pending now are handled, a window's first frame among them:
+// work that can wait a frame never delays what the user sees first.
+void afterPendingEvents(QObject* context, std::function<void()> call);
+
 // Gives a text box the focus with its whole text selected.
 void focusWithTextSelected(QWidget* box);
 
