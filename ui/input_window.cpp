@@ -52,6 +52,11 @@ int keepNumberCharacter(int keyAscii) {
     return keyAscii >= 44 && keyAscii <= 57 && keyAscii != 45 && keyAscii != 47 ? keyAscii : 0;
 }
 
+// The core's texts are UTF-8.
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 char decimalSeparator() {
     const QString point = QLocale().decimalPoint();
     const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
@@ -125,8 +130,7 @@ void InputWindow::Form_Load() {
 
 void InputWindow::TrgWahlFuellen() {
     for (const BeamSection& section : kSectionTable) {
-        ui.TrgWahl->addItem(QString::fromUtf8(section.listEntry.data(),
-                                              static_cast<qsizetype>(section.listEntry.size())));
+        ui.TrgWahl->addItem(qtText(section.listEntry));
     }
     ui.TrgWahl->setCurrentRow(kDefaultSectionIndex);
 }
@@ -137,17 +141,14 @@ void InputWindow::TrgWahl_Click() {
         return;
     }
     const SectionChoice choice = chooseSection(item->text().toStdString());
-    const auto text = [](std::string_view s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
     if (const BeamSection* section = choice.section) {
         values_.section = section->values;
-        setCaption(ui.LabAnzIx, text(section->IxText));
-        setCaption(ui.LabAnzWx, text(section->WxText));
-        setCaption(ui.LabAnzq0, text(section->q0Text));
+        setCaption(ui.LabAnzIx, qtText(section->IxText));
+        setCaption(ui.LabAnzWx, qtText(section->WxText));
+        setCaption(ui.LabAnzq0, qtText(section->q0Text));
     }
-    setCaption(ui.LabBezZ2, text(choice.designationDin));
-    setCaption(ui.LabBezZ3, text(choice.designationEuro));
+    setCaption(ui.LabBezZ2, qtText(choice.designationDin));
+    setCaption(ui.LabBezZ3, qtText(choice.designationEuro));
 }
 
 void InputWindow::setUpLoadCase(LoadCase loadCase) {
@@ -283,9 +284,7 @@ void InputWindow::CmdBerech_Click() {
     values_.input = reading.input;
     if (reading.rejected) {
         ui.CmdBerech->setEnabled(false);
-        showMessage(this, QStringLiteral("Fehler:"),
-                    QString::fromUtf8(reading.rejected->message.data(),
-                                      static_cast<qsizetype>(reading.rejected->message.size())));
+        showMessage(this, QStringLiteral("Fehler:"), qtText(reading.rejected->message));
         focusWithTextSelected(box(reading.rejected->field));
         return;
     }
@@ -313,8 +312,7 @@ void InputWindow::ErgAusgabe() {
     if (view.report.warningSound) {
         MMControl2->play(QStringLiteral("1_M_2.wav"));
     }
-    report.setMessage(QString::fromUtf8(view.report.message.data(),
-                                        static_cast<qsizetype>(view.report.message.size())));
+    report.setMessage(qtText(view.report.message));
 
     results.offerWaysOn();
     lockForResults();

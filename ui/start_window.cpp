@@ -32,15 +32,16 @@ void StartWindow::paintEvent(QPaintEvent* event) {
 }
 
 void StartWindow::BildLastf1_Click() {
-    InputWindow& input = program_.inputWindow.touch();
-    input.setUpLoadCase(LoadCase::UniformLoad);
-    showModeless(&input);
-    hide();
+    openInputWindow(LoadCase::UniformLoad);
 }
 
 void StartWindow::BildLastf2_Click() {
+    openInputWindow(LoadCase::PointLoad);
+}
+
+void StartWindow::openInputWindow(LoadCase loadCase) {
     InputWindow& input = program_.inputWindow.touch();
-    input.setUpLoadCase(LoadCase::PointLoad);
+    input.setUpLoadCase(loadCase);
     showModeless(&input);
     hide();
 }

@@ -7,6 +7,7 @@
 namespace ipb {
 
 class Program;
+enum class LoadCase;
 class SoundCue;
 
 // The first window: the two load cases as pictures and a note on the range of validity.
@@ -24,6 +25,7 @@ class StartWindow : public QWidget {
     void Form_Load();
     void BildLastf1_Click();
     void BildLastf2_Click();
+    void openInputWindow(LoadCase loadCase);
 
     Program& program_;
     Ui::FrmStart ui;
