@@ -114,6 +114,26 @@ class TestWindowServices : public QObject {
         QFile::remove(path);
     }
 
+
+    // The start sound and the window icon wait until the start window has been painted, and
+    // come once, however often the window is painted again.
+    void startSoundAndIconFollowFirstFrame() {
+        QApplication::setWindowIcon(QIcon());
+        Session s;
+        auto* cue = s.control<ipb::SoundCue>("FrmStart", "MMControl1");
+        QSignalSpy started(cue, &ipb::SoundCue::started);
+        QVERIFY(!cue->findChild<QSoundEffect*>());
+        QVERIFY(QApplication::windowIcon().isNull());
+
+        QVERIFY(QTest::qWaitForWindowExposed(s.window("FrmStart")));
+        QTRY_COMPARE(started.size(), 1);
+        QCOMPARE(started[0][0].toString(), QCoreApplication::applicationDirPath() + "/Aufloes1.wav");
+        QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+
+        s.window("FrmStart")->repaint();
+        QTest::qWait(20);
+        QCOMPARE(started.size(), 1);
+    }
     // Controls sit where the layouts put them: twips / 15 = pixels, in Arial of the given size.
     void formsMatchTheirLayouts_data() {
         QTest::addColumn<QString>("window");

@@ -27,16 +27,19 @@ Program::Program()
 Program::~Program() = default;
 
 void Program::start() {
-    QWidget* start = &startWindow.touch();
-    showModeless(start);
-    // The icon is an SVG drawing too: it can follow the first frame.
-    afterPendingEvents(start, [] {
-        QIcon icon;
-        icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
-        icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
-        icon.addFile(QStringLiteral(":/assets/icon.svg"));
-        QApplication::setWindowIcon(icon);
-    });
+    showModeless(&startWindow.touch());
+}
+
+void Program::setIcon() {
+    // Once per run: the start window can be loaded again, the icon stays.
+    if (!QApplication::windowIcon().isNull()) {
+        return;
+    }
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/assets/icon.svg"));
+    QApplication::setWindowIcon(icon);
 }
 
 std::array<QWidget*, 4> Program::loadedWindows() const {

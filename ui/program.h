@@ -24,6 +24,10 @@ class Program {
     // Loads and shows the start window: the program's only entry.
     void start();
 
+    // The window icon. Rendering it loads the SVG icon engine, so the start window asks for it
+    // only after its first frame is on the screen.
+    void setIcon();
+
     // Ends the program at once: every window goes, no handler asks anything.
     void end();
     bool hasEnded() const { return ended_; }

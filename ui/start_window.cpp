@@ -18,16 +18,19 @@ StartWindow::StartWindow(Program& program)
 }
 
 void StartWindow::Form_Load() {
-    // The start sound waits for the first paint: opening the audio device must not hold up
-    // the first look at the program.
-    startSoundDue_ = true;
+    // The start sound and the window icon wait for the first paint: opening the audio device
+    // and loading the icon engine must not hold up the first look at the program.
+    firstPaintDue_ = true;
 }
 
 void StartWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (startSoundDue_) {
-        startSoundDue_ = false;
-        afterPendingEvents(MMControl1, [cue = MMControl1] { cue->play("Aufloes1.wav"); });
+    if (firstPaintDue_) {
+        firstPaintDue_ = false;
+        afterPendingEvents(this, [this] {
+            MMControl1->play("Aufloes1.wav");
+            program_.setIcon();
+        });
     }
 }
 

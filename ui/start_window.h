@@ -30,7 +30,7 @@ class StartWindow : public QWidget {
     Program& program_;
     Ui::FrmStart ui;
     SoundCue* MMControl1;
-    bool startSoundDue_ = false;
+    bool firstPaintDue_ = false;
 };
 
 } // namespace ipb
