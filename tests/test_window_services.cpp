@@ -114,7 +114,6 @@ class TestWindowServices : public QObject {
         QFile::remove(path);
     }
 
-
     // The start sound and the window icon wait until the start window has been painted, and
     // come once, however often the window is painted again.
     void startSoundAndIconFollowFirstFrame() {
@@ -127,7 +126,8 @@ class TestWindowServices : public QObject {
 
         QVERIFY(QTest::qWaitForWindowExposed(s.window("FrmStart")));
         QTRY_COMPARE(started.size(), 1);
-        QCOMPARE(started[0][0].toString(), QCoreApplication::applicationDirPath() + "/Aufloes1.wav");
+        QCOMPARE(started[0][0].toString(),
+                 QCoreApplication::applicationDirPath() + "/Aufloes1.wav");
         QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
 
         s.window("FrmStart")->repaint();
