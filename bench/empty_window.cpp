@@ -1,9 +1,15 @@
 // The floor for the start-up figures: an empty window of the start window's size, in a
 // process that loads the same Qt libraries as the program.
+//
+// Built a second time with WITH_CAPTIONS, the same window also shows the start window's three
+// captions in their fonts and nothing else: the floor for any window with that text, which
+// tells the cost of the text itself (font configuration, font files, glyphs) apart from the
+// program's own.
 
 #include "first_paint_exit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSoundEffect>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -14,6 +20,22 @@
 static const QMetaObject* volatile usedLibraries[] = {&QSvgRenderer::staticMetaObject,
                                                       &QSoundEffect::staticMetaObject};
 
+#ifdef WITH_CAPTIONS
+static QFont arial(qreal points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+static void addCaption(QWidget* window, const QString& text, const QRect& place, const QFont& font,
+                       bool wordWrap) {
+    auto* label = new QLabel(text, window);
+    label->setFont(font);
+    label->setWordWrap(wordWrap);
+    label->setGeometry(place);
+}
+#endif
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (!usedLibraries[0] || !usedLibraries[1]) {
@@ -22,6 +44,19 @@ int main(int argc, char* argv[]) {
 
     QWidget window;
     window.resize(542, 384);
+#ifdef WITH_CAPTIONS
+    QFont heading = arial(9.75);
+    heading.setBold(true);
+    heading.setUnderline(true);
+    addCaption(&window, QStringLiteral("Zur Beachtung!"), QRect(392, 16, 121, 33), heading, false);
+    addCaption(&window,
+               QStringLiteral("Der Gültigkeitsbereich dieses Programms bezieht sich auf "
+                              "Trägerwerkstoff St 37 (S355J0) und auf ruhende (statische) Lasten "
+                              "! Trägereigengewichte werden mit berücksichtigt..."),
+               QRect(392, 40, 129, 161), arial(9), true);
+    addCaption(&window, QStringLiteral("Klicken Sie ein Bild an, um fortzufahren ..."),
+               QRect(392, 324, 137, 36), arial(9.75), true);
+#endif
     FirstPaintExit exitOnPaint;
     window.installEventFilter(&exitOnPaint);
     window.show();
