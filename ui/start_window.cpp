@@ -20,13 +20,13 @@ StartWindow::StartWindow(Program& program)
 void StartWindow::Form_Load() {
     // The start sound and the window icon wait for the first paint: opening the audio device
     // and loading the icon engine must not hold up the first look at the program.
-    firstPaintDue_ = true;
+    firstFrameWorkDue_ = true;
 }
 
 void StartWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (firstPaintDue_) {
-        firstPaintDue_ = false;
+    if (firstFrameWorkDue_) {
+        firstFrameWorkDue_ = false;
         afterPendingEvents(this, [this] {
             MMControl1->play("Aufloes1.wav");
             program_.setIcon();

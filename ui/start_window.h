@@ -30,7 +30,7 @@ class StartWindow : public QWidget {
     Program& program_;
     Ui::FrmStart ui;
     SoundCue* MMControl1;
-    bool firstPaintDue_ = false;
+    bool firstFrameWorkDue_ = false;
 };
 
 } // namespace ipb
