@@ -1,9 +1,7 @@
 #include "report_window.h"
 
-#include "input_window.h"
-#include "program.h"
-#include "results_window.h"
 #include "tab_order.h"
+#include "window_services.h"
 
 #include <QCloseEvent>
 #include <QRegularExpression>
@@ -12,7 +10,7 @@
 
 namespace ipb {
 
-ReportWindow::ReportWindow(Program& program) : program_(program) {
+ReportWindow::ReportWindow() {
     ui.setupUi(this);
     makeFixedDialog(this);
     finishForm(this);
@@ -57,12 +55,11 @@ void ReportWindow::setMessage(const QString& message) {
 }
 
 void ReportWindow::CmdNeuBerech_Click() {
-    program_.reportWindow.unload();
-    program_.inputWindow.touch().resumeEditing();
+    emit newCalculationRequested();
 }
 
 void ReportWindow::CmdBeend_Click() {
-    program_.end();
+    emit endRequested();
 }
 
 void ReportWindow::GutBild_dblClick() {

@@ -9,18 +9,21 @@
 
 namespace ipb {
 
-class Program;
-
-// The verdict: green with a smiling face, or red with a frowning one.
+// The verdict: green with a smiling face, or red with a frowning one. Its buttons ask the
+// program for a new calculation or for the end.
 class ReportWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ReportWindow(Program& program);
+    ReportWindow();
 
     // Colour, face and the button that takes the focus; the message comes separately.
     void prepare(const ReportSetup& setup);
     void setMessage(const QString& message);
+
+  signals:
+    void newCalculationRequested();
+    void endRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -30,7 +33,6 @@ class ReportWindow : public QWidget {
     void CmdBeend_Click();
     void GutBild_dblClick();
 
-    Program& program_;
     Ui::FrmReport ui;
     std::vector<QWidget*> tabOrder_;
 };

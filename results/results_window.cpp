@@ -1,7 +1,6 @@
 #include "results_window.h"
 
-#include "program.h"
-#include "report_window.h"
+#include "window_services.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,13 +22,7 @@ void setTextColour(QLabel* label, TextColour colour) {
 
 } // namespace
 
-void makeFixedDialog(QWidget* window) {
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
-    window->setFixedSize(window->size());
-}
-
-ResultsWindow::ResultsWindow(Program& program) : program_(program) {
+ResultsWindow::ResultsWindow() {
     ui.setupUi(this);
     makeFixedDialog(this);
     finishForm(this);
@@ -87,11 +80,11 @@ void ResultsWindow::offerWaysOn() {
 void ResultsWindow::CmdReport_Click() {
     ui.CmdEnd1->setEnabled(false);
     ui.CmdReport->setEnabled(false);
-    showModeless(&program_.reportWindow.touch());
+    emit reportRequested();
 }
 
 void ResultsWindow::CmdEnd1_Click() {
-    program_.end();
+    emit endRequested();
 }
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {

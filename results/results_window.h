@@ -9,20 +9,23 @@ class QLabel;
 
 namespace ipb {
 
-class Program;
-
-// The ten result rows of the last calculation and the two ways on.
+// The ten result rows of the last calculation and the two ways on. What the buttons lead to is
+// the program's business: the window only asks for it.
 class ResultsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ResultsWindow(Program& program);
+    ResultsWindow();
 
     void showRows(const ResultView& view);
     void offerWaysOn(); // both buttons usable again
 
     // A caption label addressed by its element index (rows 7 and 8 have their indices swapped).
     QLabel* captionElement(int index) const;
+
+  signals:
+    void reportRequested();
+    void endRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,11 +34,7 @@ class ResultsWindow : public QWidget {
     void CmdReport_Click();
     void CmdEnd1_Click();
 
-    Program& program_;
     Ui::FrmErgAusg ui;
 };
-
-// Windows left only through their own buttons: fixed size, no close box.
-void makeFixedDialog(QWidget* window);
 
 } // namespace ipb

@@ -17,8 +17,8 @@ namespace ipb {
 Program::Program()
     : startWindow([this] { return new StartWindow(*this); }),
       inputWindow([this] { return new InputWindow(*this); }),
-      resultsWindow([this] { return new ResultsWindow(*this); }),
-      reportWindow([this] { return new ReportWindow(*this); }) {
+      resultsWindow([this] { return createResultsWindow(); }),
+      reportWindow([this] { return createReportWindow(); }) {
     initialiseAssets();
     // Windows are hidden and shown between steps; only the program's own commands end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -28,6 +28,24 @@ Program::~Program() = default;
 
 void Program::start() {
     showModeless(&startWindow.touch());
+}
+
+ResultsWindow* Program::createResultsWindow() {
+    auto* results = new ResultsWindow;
+    QObject::connect(results, &ResultsWindow::reportRequested, results,
+                     [this] { showModeless(&reportWindow.touch()); });
+    QObject::connect(results, &ResultsWindow::endRequested, results, [this] { end(); });
+    return results;
+}
+
+ReportWindow* Program::createReportWindow() {
+    auto* report = new ReportWindow;
+    QObject::connect(report, &ReportWindow::newCalculationRequested, report, [this] {
+        reportWindow.unload();
+        inputWindow.touch().resumeEditing();
+    });
+    QObject::connect(report, &ReportWindow::endRequested, report, [this] { end(); });
+    return report;
 }
 
 void Program::setIcon() {

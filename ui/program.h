@@ -44,6 +44,8 @@ class Program {
 
   private:
     std::array<QWidget*, 4> loadedWindows() const;
+    ResultsWindow* createResultsWindow();
+    ReportWindow* createReportWindow();
 
     bool ended_ = false;
 };

@@ -51,6 +51,12 @@ void finishForm(QWidget* form) {
     }
 }
 
+void makeFixedDialog(QWidget* window) {
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(window->size());
+}
+
 std::vector<QWidget*> designTabOrder(QWidget* form) {
     std::vector<QWidget*> order;
     for (QWidget* w : form->findChildren<QWidget*>()) {

@@ -48,6 +48,9 @@ template <class Form> class FormSlot {
 // fixed size of dialogs.
 void finishForm(QWidget* form);
 
+// Windows left only through their own buttons: fixed size, no close box.
+void makeFixedDialog(QWidget* window);
+
 // The controls of a window in the order of their design tab index.
 std::vector<QWidget*> designTabOrder(QWidget* form);
 
