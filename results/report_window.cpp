@@ -15,7 +15,7 @@ ReportWindow::ReportWindow() {
     makeFixedDialog(this);
     finishForm(this);
     tabOrder_ = designTabOrder(this);
-    applyTabOrder(tabOrder_);
+    setUpKeyboard(this, tabOrder_, FirstFocus::FirstControl);
     connect(ui.CmdNeuBerech, &QPushButton::clicked, this, &ReportWindow::CmdNeuBerech_Click);
     connect(ui.CmdBeend, &QPushButton::clicked, this, &ReportWindow::CmdBeend_Click);
     connect(ui.GutBild, &ImageControl::doubleClicked, this, &ReportWindow::GutBild_dblClick);
@@ -26,10 +26,8 @@ void ReportWindow::prepare(const ReportSetup& setup) {
                       static_cast<std::size_t>(setup.beendTabPosition));
     moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.CmdNeuBerech),
                       static_cast<std::size_t>(setup.neuBerechTabPosition));
-    applyTabOrder(tabOrder_);
     // The first button in the order holds the focus when the window appears.
-    (setup.beendTabPosition < setup.neuBerechTabPosition ? ui.CmdBeend : ui.CmdNeuBerech)
-        ->setFocus(Qt::TabFocusReason);
+    applyTabOrder(this, tabOrder_);
 
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(setup.background));

@@ -26,7 +26,7 @@ ResultsWindow::ResultsWindow() {
     ui.setupUi(this);
     makeFixedDialog(this);
     finishForm(this);
-    applyTabOrder(designTabOrder(this));
+    setUpKeyboard(this, designTabOrder(this), FirstFocus::FirstControl);
     connect(ui.CmdReport, &QPushButton::clicked, this, &ResultsWindow::CmdReport_Click);
     connect(ui.CmdEnd1, &QPushButton::clicked, this, &ResultsWindow::CmdEnd1_Click);
 }

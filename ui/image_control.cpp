@@ -3,16 +3,39 @@
 #include "window_services.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace {
 
-// Assistive technology reads a picture as a graphic named after what it shows.
+// Assistive technology reads a picture as a graphic named after what it shows, and a
+// pressable one as a button with a press action.
+class AccessiblePicture : public QAccessibleWidget {
+  public:
+    explicit AccessiblePicture(ImageControl* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override {
+        return picture()->pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        return picture()->pressable() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction() && picture()->pressable() && picture()->isEnabled()) {
+            emit picture()->clicked();
+        }
+    }
+
+  private:
+    ImageControl* picture() const { return static_cast<ImageControl*>(widget()); }
+};
+
 QAccessibleInterface* accessiblePicture(const QString& className, QObject* object) {
     if (className == QLatin1String("ImageControl") && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+        return new AccessiblePicture(static_cast<ImageControl*>(object));
     }
     return nullptr;
 }
@@ -40,6 +63,10 @@ void ImageControl::setFramed(bool framed) {
     update();
 }
 
+void ImageControl::setPressable(bool pressable) {
+    setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void ImageControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect inner = framed_ ? rect().adjusted(1, 1, -1, -1) : rect();
@@ -63,6 +90,12 @@ void ImageControl::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        // Drawn over the picture, inside its border: the drawings are grey and busy, so the
+        // frame is the selection colour and two pixels wide.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(inner).adjusted(1, 1, -1, -1));
+    }
 }
 
 void ImageControl::load() {
@@ -83,6 +116,32 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (pressable() && !event->isAutoRepeat()) {
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {

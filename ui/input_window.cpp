@@ -71,7 +71,7 @@ InputWindow::InputWindow(Program& program)
     ui.setupUi(this);
     finishForm(this);
     tabOrder_ = designTabOrder(this);
-    applyTabOrder(tabOrder_);
+    setUpKeyboard(this, tabOrder_, FirstFocus::FirstControl);
 
     connect(ui.TrgWahl, &QListWidget::currentRowChanged, this, &InputWindow::TrgWahl_Click);
     // The deflection limit follows the chosen option: span / 300, / 500 or / 1000.
@@ -169,9 +169,8 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
         // +q first, right after the section list, then F, la, lb and the safety.
         moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.TextInput_plusq), 1);
         moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.TextInput_l), 1);
-        applyTabOrder(tabOrder_);
+        applyTabOrder(this, tabOrder_);
     }
-    ui.TrgWahl->setFocus(Qt::OtherFocusReason);
 }
 
 bool InputWindow::defaultButtonActive() const {

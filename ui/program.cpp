@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "designed_palette.h"
 #include "input_window.h"
 #include "report_window.h"
 #include "results_window.h"
@@ -20,6 +21,7 @@ Program::Program()
       resultsWindow([this] { return createResultsWindow(); }),
       reportWindow([this] { return createReportWindow(); }) {
     initialiseAssets();
+    QApplication::setPalette(designedPalette());
     // Windows are hidden and shown between steps; only the program's own commands end it.
     QApplication::setQuitOnLastWindowClosed(false);
 }

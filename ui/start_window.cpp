@@ -14,6 +14,11 @@ StartWindow::StartWindow(Program& program)
     finishForm(this);
     connect(ui.BildLastf1, &ImageControl::clicked, this, &StartWindow::BildLastf1_Click);
     connect(ui.BildLastf2, &ImageControl::clicked, this, &StartWindow::BildLastf2_Click);
+    // The two load cases are reached by keyboard too. The window opens with no control
+    // focused, so it looks as designed until Tab is pressed.
+    ui.BildLastf1->setPressable(true);
+    ui.BildLastf2->setPressable(true);
+    setUpKeyboard(this, {ui.BildLastf1, ui.BildLastf2}, FirstFocus::Window);
     Form_Load();
 }
 

@@ -1,8 +1,10 @@
 #include "window_services.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QVariant>
 
@@ -27,7 +29,91 @@ void fitCaption(QLabel* label) {
     }
 }
 
+// Keeps a window on its screen. A window's frame is known only once the window manager has
+// framed it, after the first show; the window is placed by its client area first and checked
+// once more when its frame appears, and never moved after that, so a user's own placement
+// stands.
+class ScreenPlacement : public QObject {
+  public:
+    explicit ScreenPlacement(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            frameChecked_ = false;
+            place();
+        } else if (event->type() == QEvent::Move && !frameChecked_ &&
+                   window_->frameGeometry() != window_->geometry()) {
+            frameChecked_ = true;
+            place();
+        }
+        return false;
+    }
+
+  private:
+    void place() {
+        const QRect frame = window_->frameGeometry();
+        const QScreen* screen = QGuiApplication::screenAt(window_->geometry().center());
+        if (!screen) {
+            screen = window_->screen();
+        }
+        const QPoint topLeft = placeInside(frame, screen->availableGeometry());
+        if (topLeft != frame.topLeft()) {
+            window_->move(topLeft); // move() places the frame
+        }
+    }
+
+    QWidget* window_;
+    bool frameChecked_ = false;
+};
+
+// Gives the focus each time the window is shown, so it never depends on what had it before or
+// on the order in which the controls were created.
+class FocusOnShow : public QObject {
+  public:
+    FocusOnShow(QWidget* window, FirstFocus first)
+        : QObject(window), window_(window), first_(first) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            QWidget* target = first_ == FirstFocus::FirstControl ? firstControl() : nullptr;
+            (target ? target : window_)->setFocus(Qt::TabFocusReason);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* firstControl() const {
+        for (QWidget* w = window_->nextInFocusChain(); w && w != window_;
+             w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window_) && w->isEnabled()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+
+    QWidget* window_;
+    FirstFocus first_;
+};
+
 } // namespace
+
+QPoint placeInside(const QRect& frame, const QRect& available) {
+    const auto axis = [](int start, int length, int areaStart, int areaLength) {
+        if (length >= areaLength) {
+            return areaStart;
+        }
+        return std::clamp(start, areaStart, areaStart + areaLength - length);
+    };
+    return {axis(frame.x(), frame.width(), available.x(), available.width()),
+            axis(frame.y(), frame.height(), available.y(), available.height())};
+}
 
 void finishForm(QWidget* form) {
     // Designer stores whole point sizes; the layouts use 8.25 and 9.75 pt (11 and 13 pixels at
@@ -49,6 +135,7 @@ void finishForm(QWidget* form) {
         // The layouts place the client area, not the frame around it.
         form->setGeometry(QRect(position.toPoint(), form->size()));
     }
+    new ScreenPlacement(form);
 }
 
 void makeFixedDialog(QWidget* window) {
@@ -70,17 +157,27 @@ std::vector<QWidget*> designTabOrder(QWidget* form) {
     return order;
 }
 
-void applyTabOrder(const std::vector<QWidget*>& order) {
-    QWidget* previous = nullptr;
+void setUpKeyboard(QWidget* window, const std::vector<QWidget*>& order, FirstFocus first) {
+    applyTabOrder(window, order);
+    new FocusOnShow(window, first);
+}
+
+void applyTabOrder(QWidget* window, const std::vector<QWidget*>& order) {
+    // The focus chain is a ring through the window. QWidget::setTabOrder(a, b) leaves the ring
+    // alone when b already follows a somewhere round it, even with the window in between (Qt
+    // 6.4), so a chain built from pairs alone can start at the wrong control. While it is
+    // built the window itself takes part, as the fixed start: every control then goes right
+    // after the one before it, the first right after the window.
+    const Qt::FocusPolicy windowPolicy = window->focusPolicy();
+    window->setFocusPolicy(Qt::TabFocus);
+    QWidget* previous = window;
     for (QWidget* w : order) {
-        if (!(w->focusPolicy() & Qt::TabFocus)) {
-            continue;
-        }
-        if (previous) {
+        if (w->focusPolicy() & Qt::TabFocus) {
             QWidget::setTabOrder(previous, w);
+            previous = w;
         }
-        previous = w;
     }
+    window->setFocusPolicy(windowPolicy);
 }
 
 void setCaption(QLabel* label, const QString& caption) {

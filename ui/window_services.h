@@ -44,9 +44,14 @@ template <class Form> class FormSlot {
     QPointer<Form> form_;
 };
 
-// Completes a window built from its form: fractional point sizes, screen position and the
-// fixed size of dialogs.
+// Completes a window built from its form: fractional point sizes and its designed screen
+// position, kept wholly on the screen whenever the window is shown.
 void finishForm(QWidget* form);
+
+// Where a window's frame goes so that the user sees all of it: where it is when it fits the
+// available area, otherwise moved inside; a frame larger than the area keeps to its top and
+// left edges, where the title bar and the first controls are.
+QPoint placeInside(const QRect& frame, const QRect& available);
 
 // Windows left only through their own buttons: fixed size, no close box.
 void makeFixedDialog(QWidget* window);
@@ -54,8 +59,18 @@ void makeFixedDialog(QWidget* window);
 // The controls of a window in the order of their design tab index.
 std::vector<QWidget*> designTabOrder(QWidget* form);
 
-// Makes the keyboard focus visit the focusable controls in this order.
-void applyTabOrder(const std::vector<QWidget*>& order);
+// What holds the keyboard focus each time a window is shown.
+enum class FirstFocus {
+    FirstControl, // the first control of the focus chain that can take it
+    Window,       // no control, until the user presses Tab
+};
+
+// The keyboard side of a window: its focus chain in this order, and the focus on every show.
+void setUpKeyboard(QWidget* window, const std::vector<QWidget*>& order, FirstFocus first);
+
+// Makes the keyboard focus visit the window's focusable controls in this order, starting from
+// the window itself.
+void applyTabOrder(QWidget* window, const std::vector<QWidget*>& order);
 
 // Sets a label's caption; a label marked to size itself to its caption does so, keeping its
 // top-left corner.

@@ -1,5 +1,5 @@
 """Drives the running program through the screen-reader interface (AT-SPI), as an assistive
-technology would: picks the uniform-load case, types a calculation, presses "Berechnen" and
+technology would: presses the uniform-load picture, types a calculation, presses "Berechnen" and
 reads the results back. Exits non-zero when anything differs."""
 
 import sys
@@ -58,14 +58,10 @@ def press(node):
 
 def main():
     app = find_application("ipbtraeger")
-    picture = find(app, lambda n: n.name.startswith("Träger auf 2 Stützen, Streckenlast (mind")
-                   and showing(n), "uniform-load picture")
-    # A picture is clicked with the pointer; a screen reader user's equivalent is the
-    # component's own click point.
-    component = picture.queryComponent()
-    x, y = component.getPosition(pyatspi.DESKTOP_COORDS)
-    w, h = component.getSize()
-    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
+    picture = find(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                   and n.name.startswith("Träger auf 2 Stützen, Streckenlast (mind")
+                   and showing(n), "uniform-load picture as a button")
+    press(picture)
 
     for caption, text in [("Last +q [KN/m], max. 250", "10"),
                           ("Länge l [m], max. 40", "6"),
