@@ -72,7 +72,9 @@ ResultView evaluateResults(const CalculationValues& values, char decimalSeparato
     }
     rows[RowFzul].text = noDeflection ? std::string(kNotRequired) : three(r.fzul);
 
-    const bool fail = r.sigmax > r.sigzul || r.fmax > r.fzul;
+    view.stressFailed = r.sigmax > r.sigzul;
+    view.deflectionFailed = r.fmax > r.fzul;
+    const bool fail = view.stressFailed || view.deflectionFailed;
     view.verdict = fail ? Verdict::Fail : Verdict::Pass;
     view.report.beendTabPosition = fail ? 1 : 0;
     view.report.neuBerechTabPosition = fail ? 0 : 1;

@@ -49,6 +49,10 @@ struct ResultView {
     std::array<ResultRow, kResultRowCount> rows;
     bool spanRowShown = false; // the span row carries a value only with a point load
     Verdict verdict = Verdict::Pass;
+    // Which check failed, decided together with the verdict, so that a record can say why
+    // without comparing again.
+    bool stressFailed = false;
+    bool deflectionFailed = false;
     ReportSetup report;
 };
 

@@ -1,5 +1,6 @@
 #include "results_window.h"
 
+#include "record_commands.h"
 #include "window_services.h"
 
 #include <QApplication>
@@ -29,6 +30,21 @@ ResultsWindow::ResultsWindow() {
     setUpKeyboard(this, designTabOrder(this), FirstFocus::FirstControl);
     connect(ui.CmdReport, &QPushButton::clicked, this, &ResultsWindow::CmdReport_Click);
     connect(ui.CmdEnd1, &QPushButton::clicked, this, &ResultsWindow::CmdEnd1_Click);
+    installRecordCommands(this, [this] { return record(); });
+}
+
+QLabel* ResultsWindow::valueLabel(std::size_t row) const {
+    QLabel* const values[kResultRowCount] = {
+        ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,     ui.LabErgL,    ui.LabErgMb,
+        ui.LabErgSigmax, ui.LabErgSigzul, ui.LabErgSicVorh, ui.LabErgMaxf, ui.LabErgZulf};
+    return values[row];
+}
+
+QLabel* ResultsWindow::captionLabel(std::size_t row) const {
+    QLabel* const captions[kResultRowCount] = {ui.LabErg0, ui.LabErg1, ui.LabErg2, ui.LabErg3,
+                                               ui.LabErg4, ui.LabErg5, ui.LabErg6, ui.LabErg7,
+                                               ui.LabErg8, ui.LabErg9};
+    return captions[row];
 }
 
 QLabel* ResultsWindow::captionElement(int index) const {
@@ -42,12 +58,11 @@ QLabel* ResultsWindow::captionElement(int index) const {
 }
 
 void ResultsWindow::showRows(const ResultView& view) {
-    QLabel* const values[kResultRowCount] = {
-        ui.LabErgFa,     ui.LabErgFb,     ui.LabErgqxl,     ui.LabErgL,    ui.LabErgMb,
-        ui.LabErgSigmax, ui.LabErgSigzul, ui.LabErgSicVorh, ui.LabErgMaxf, ui.LabErgZulf};
-    QLabel* const captions[kResultRowCount] = {ui.LabErg0, ui.LabErg1, ui.LabErg2, ui.LabErg3,
-                                               ui.LabErg4, ui.LabErg5, ui.LabErg6, ui.LabErg7,
-                                               ui.LabErg8, ui.LabErg9};
+    pass_ = view.verdict == Verdict::Pass;
+    stressFailed_ = view.stressFailed;
+    deflectionFailed_ = view.deflectionFailed;
+    verdict_ = QString::fromUtf8(view.report.message.data(),
+                                 static_cast<qsizetype>(view.report.message.size()));
 
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.
@@ -62,14 +77,43 @@ void ResultsWindow::showRows(const ResultView& view) {
 
     for (std::size_t i = 0; i < kResultRowCount; ++i) {
         const ResultRow& row = view.rows[i];
+        QLabel* value = valueLabel(i);
         if (row.text) {
-            values[i]->setText(QString::fromStdString(*row.text));
+            value->setText(QString::fromStdString(*row.text));
             // A screen reader reads each row as its caption and its value.
-            values[i]->setAccessibleName(captions[i]->text() + QStringLiteral(": ") +
-                                         values[i]->text());
+            value->setAccessibleName(captionLabel(i)->text() + QStringLiteral(": ") +
+                                     value->text());
         }
-        setTextColour(values[i], row.colour);
+        setTextColour(value, row.colour);
     }
+}
+
+void ResultsWindow::setCalculationContext(const CalculationContext& context) {
+    context_ = context;
+}
+
+std::optional<CalculationRecord> ResultsWindow::record() const {
+    if (!context_) {
+        return std::nullopt;
+    }
+    CalculationRecord record;
+    record.context = *context_;
+    for (std::size_t i = 0; i < kResultRowCount; ++i) {
+        const QLabel* value = valueLabel(i);
+        const QLabel* caption = captionLabel(i);
+        RecordRow row;
+        row.caption = caption->text();
+        row.shown = !value->isHidden() && caption->isEnabled();
+        row.value = row.shown ? value->text() : QString();
+        row.inadmissible =
+            row.shown && value->palette().color(QPalette::WindowText) == QColor(0xFF, 0x00, 0x00);
+        record.rows.append(row);
+    }
+    record.pass = pass_;
+    record.stressFailed = stressFailed_;
+    record.deflectionFailed = deflectionFailed_;
+    record.verdict = verdict_;
+    return record;
 }
 
 void ResultsWindow::offerWaysOn() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "calculation_record.h"
 #include "result_evaluation.h"
 #include "ui_results_window.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 
@@ -20,6 +23,11 @@ class ResultsWindow : public QWidget {
     void showRows(const ResultView& view);
     void offerWaysOn(); // both buttons usable again
 
+    // What the input window showed for the calculation whose rows are on screen.
+    void setCalculationContext(const CalculationContext& context);
+    // The record of the rows on screen, read from the labels; nothing before a calculation.
+    std::optional<CalculationRecord> record() const;
+
     // A caption label addressed by its element index (rows 7 and 8 have their indices swapped).
     QLabel* captionElement(int index) const;
 
@@ -34,7 +42,16 @@ class ResultsWindow : public QWidget {
     void CmdReport_Click();
     void CmdEnd1_Click();
 
+    QLabel* valueLabel(std::size_t row) const;
+    QLabel* captionLabel(std::size_t row) const;
+
     Ui::FrmErgAusg ui;
+    std::optional<CalculationContext> context_;
+    // The verdict belongs to the evaluation whose rows are shown.
+    bool pass_ = true;
+    bool stressFailed_ = false;
+    bool deflectionFailed_ = false;
+    QString verdict_;
 };
 
 } // namespace ipb

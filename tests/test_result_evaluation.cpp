@@ -121,12 +121,15 @@ class TestResultEvaluation : public QObject {
         QTest::addColumn<double>("sigmax");
         QTest::addColumn<double>("fmax");
         QTest::addColumn<bool>("pass");
+        QTest::addColumn<bool>("stressFailed");
+        QTest::addColumn<bool>("deflectionFailed");
 
         // Against sigzul 220 and fzul 20.
-        QTest::newRow("both below") << 83.692 << 14.945 << true;
-        QTest::newRow("both exactly at the limit") << 220.0 << 20.0 << true;
-        QTest::newRow("stress just above") << 220.0000001 << 14.945 << false;
-        QTest::newRow("deflection just above") << 83.692 << 20.0000001 << false;
+        QTest::newRow("both below") << 83.692 << 14.945 << true << false << false;
+        QTest::newRow("both exactly at the limit") << 220.0 << 20.0 << true << false << false;
+        QTest::newRow("stress just above") << 220.0000001 << 14.945 << false << true << false;
+        QTest::newRow("deflection just above") << 83.692 << 20.0000001 << false << false << true;
+        QTest::newRow("both above") << 429.488 << 136.345 << false << true << true;
     }
     void verdictFailsOnlyWhenALimitIsStrictlyExceeded() {
         QFETCH(double, sigmax);
@@ -139,6 +142,8 @@ class TestResultEvaluation : public QObject {
         const ResultView view = evaluateResults(v, ',');
         const ReportSetup& report = view.report;
         QCOMPARE(view.verdict, pass ? Verdict::Pass : Verdict::Fail);
+        QTEST(view.stressFailed, "stressFailed");
+        QTEST(view.deflectionFailed, "deflectionFailed");
         QCOMPARE(report.beendTabPosition, pass ? 0 : 1);
         QCOMPARE(report.neuBerechTabPosition, pass ? 1 : 0);
         QCOMPARE(report.background, pass ? 0x00C000u : 0xFF0000u);

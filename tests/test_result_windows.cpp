@@ -4,6 +4,7 @@
 #include "gui_session.h"
 #include "sound_cue.h"
 
+#include <QDir>
 #include <QSignalSpy>
 
 namespace {
@@ -160,7 +161,7 @@ class TestResultWindows : public QObject {
                  pass ? QString("CmdBeend") : QString("CmdNeuBerech"));
     }
 
-    // The warning sounds once for every failed calculation, from the program's folder, and
+    // The warning sounds once for every failed calculation, from the program's data folder, and
     // never for a pass.
     void warningSoundsForEachFail() {
         Session s;
@@ -173,7 +174,9 @@ class TestResultWindows : public QObject {
             s.button("FrmReport", "CmdNeuBerech")->click();
         }
         QCOMPARE(warnings.size(), 2);
-        QCOMPARE(warnings[0][0].toString(), QCoreApplication::applicationDirPath() + "/1_M_2.wav");
+        QCOMPARE(warnings[0][0].toString(),
+                 QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                 "/../share/ipbtraeger/1_M_2.wav"));
     }
 
     // The four situations of one calculation cycle, and a pass after a fail showing only the

@@ -5,6 +5,7 @@
 #include "tab_order.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QSoundEffect>
@@ -94,24 +95,29 @@ class TestWindowServices : public QObject {
         QCOMPARE(ipb::soundPath(folder, "Aufloes1.wav"), expected);
     }
 
-    // A cue opens the wave file beside the program; a missing one stays silent, without a
-    // message or a delay.
-    void cueOpensFileBesideProgram() {
-        const QString path = QCoreApplication::applicationDirPath() + "/cue_test.wav";
-        writeWave(path);
+    // A cue plays a file beside the program before one in the data folder, so a user's own
+    // file wins; a file in neither stays silent, without opening the audio device.
+    void cueFindsItsFile() {
+        const QString program = QCoreApplication::applicationDirPath();
+        const QString data = QDir::cleanPath(program + "/../share/ipbtraeger");
+        QVERIFY(QDir().mkpath(data));
+        writeWave(data + "/cue_test.wav");
         ipb::SoundCue cue("MMControlTest");
         QSignalSpy started(&cue, &ipb::SoundCue::started);
         cue.play("cue_test.wav");
-        QCOMPARE(started.size(), 1);
-        QCOMPARE(started[0][0].toString(), path);
-        auto* effect = cue.findChild<QSoundEffect*>();
-        QVERIFY(effect);
-        QTRY_VERIFY(effect->status() != QSoundEffect::Loading);
-        QVERIFY(effect->status() != QSoundEffect::Error);
+        writeWave(program + "/cue_test.wav");
+        cue.play("cue_test.wav");
+        QCOMPARE(started.size(), 2);
+        QCOMPARE(started[0][0].toString(), data + "/cue_test.wav");
+        QCOMPARE(started[1][0].toString(), program + "/cue_test.wav");
+        QFile::remove(program + "/cue_test.wav");
+        QFile::remove(data + "/cue_test.wav");
 
-        cue.play("missing.wav");
-        QTRY_COMPARE(effect->status(), QSoundEffect::Error);
-        QFile::remove(path);
+        ipb::SoundCue silent("MMControlSilent");
+        QSignalSpy none(&silent, &ipb::SoundCue::started);
+        silent.play("missing.wav");
+        QCOMPARE(none.size(), 0);
+        QVERIFY(!silent.findChild<QSoundEffect*>());
     }
 
     // The start sound and the window icon wait until the start window has been painted, and
@@ -127,7 +133,7 @@ class TestWindowServices : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(s.window("FrmStart")));
         QTRY_COMPARE(started.size(), 1);
         QCOMPARE(started[0][0].toString(),
-                 QCoreApplication::applicationDirPath() + "/Aufloes1.wav");
+                 ipb::findSound(ipb::soundFolders(), "Aufloes1.wav"));
         QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
 
         s.window("FrmStart")->repaint();

@@ -6,8 +6,8 @@ QPalette designedPalette() {
     const QColor face(0xF0, 0xF0, 0xF0);
     const QColor black(0x00, 0x00, 0x00);
     const QColor white(0xFF, 0xFF, 0xFF);
-    // Greyed text still reads at 4.5 : 1 on the button face.
-    const QColor greyed(0x6D, 0x6D, 0x6D);
+    // Greyed text still reads at better than 4.5 : 1 on the button face, antialiased edges too.
+    const QColor greyed(0x66, 0x66, 0x66);
 
     QPalette palette(black, face, white, QColor(0xA0, 0xA0, 0xA0), QColor(0xA0, 0xA0, 0xA0), black,
                      white, white, face);

@@ -305,6 +305,7 @@ void InputWindow::ErgAusgabe() {
 
     ResultsWindow& results = program_.resultsWindow.touch();
     results.showRows(view);
+    results.setCalculationContext(calculationContext());
 
     ReportWindow& report = program_.reportWindow.touch();
     report.prepare(view.report);
@@ -316,6 +317,38 @@ void InputWindow::ErgAusgabe() {
     results.offerWaysOn();
     lockForResults();
     showModeless(&results);
+}
+
+CalculationContext InputWindow::calculationContext() const {
+    CalculationContext context;
+    context.calculatedAt = QDateTime::currentDateTime();
+    context.pointLoad = shown(ui.TextInput_F);
+    // The drawing on show names the load case as the start window's tooltip does.
+    const ImageControl* drawing = context.pointLoad ? ui.BildLastf2 : ui.BildLastf1;
+    context.loadCase = drawing->accessibleName();
+    context.drawing = drawing->source();
+    if (const QListWidgetItem* item = ui.TrgWahl->currentItem()) {
+        context.sectionEntry = item->text();
+    }
+    context.designationDin = ui.LabBezZ2->text().trimmed();
+    context.designationEuro = ui.LabBezZ3->text().trimmed();
+    context.Ix = ui.LabAnzIx->text().trimmed();
+    context.Wx = ui.LabAnzWx->text().trimmed();
+    context.q0 = ui.LabAnzq0->text().trimmed();
+
+    // The boxes of this load case in working order, the safety last. A caption such as
+    // "Last +q [KN/m], max. 250" loses its input limit, which says nothing about this beam.
+    for (const auto& [label, box] :
+         {std::pair{ui.LabEing_plusq, ui.TextInput_plusq}, std::pair{ui.LabEing_F, ui.TextInput_F},
+          std::pair{ui.LabEing_la, ui.TextInput_la}, std::pair{ui.LabEing_lb, ui.TextInput_lb},
+          std::pair{ui.LabEing_l, ui.TextInput_l}, std::pair{ui.LabEing_nue, ui.TextInput_nue}}) {
+        if (shown(box)) {
+            context.inputs.append(
+                {label->text().section(QStringLiteral(", max."), 0, 0), box->text()});
+        }
+    }
+    context.deflectionLimit = QStringLiteral("l/%1").arg(values_.input.fmaxteiler);
+    return context;
 }
 
 void InputWindow::lockForResults() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
+#include "calculation_record.h"
 #include "input_reading.h"
 #include "ui_input_window.h"
 
@@ -54,6 +55,8 @@ class InputWindow : public QWidget {
     void CmdQuit_Click();
     void ErgAusgabe();
 
+    // What the window shows for the calculation that has just run, for the filed record.
+    CalculationContext calculationContext() const;
     bool defaultButtonActive() const;
     bool shown(QWidget* w) const { return !w->isHidden(); }
 

@@ -2,8 +2,10 @@
 
 #include "designed_palette.h"
 #include "input_window.h"
+#include "record_commands.h"
 #include "report_window.h"
 #include "results_window.h"
+#include "sound_cue.h"
 #include "start_window.h"
 
 #include <QApplication>
@@ -22,6 +24,7 @@ Program::Program()
       reportWindow([this] { return createReportWindow(); }) {
     initialiseAssets();
     QApplication::setPalette(designedPalette());
+    keepAudioQuiet();
     // Windows are hidden and shown between steps; only the program's own commands end it.
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -42,6 +45,11 @@ ResultsWindow* Program::createResultsWindow() {
 
 ReportWindow* Program::createReportWindow() {
     auto* report = new ReportWindow;
+    // The record on file is the results window's: the report shows only the verdict.
+    installRecordCommands(report, [this]() -> std::optional<CalculationRecord> {
+        const ResultsWindow* results = resultsWindow.loaded();
+        return results ? results->record() : std::nullopt;
+    });
     QObject::connect(report, &ReportWindow::newCalculationRequested, report, [this] {
         reportWindow.unload();
         inputWindow.touch().resumeEditing();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QSoundEffect;
 
@@ -11,10 +12,21 @@ namespace ipb {
 // folder is a root that already ends in one.
 QString soundPath(const QString& folder, const QString& fileName);
 
-// A wave file beside the program, played in the background. Playing again while it still
-// plays starts it over from the beginning. A missing file or a machine without sound plays
-// nothing and says nothing: the calculation never depends on the sound. The audio device is
-// created on the first play, not with the window.
+// Where the cues are looked for, in this order: beside the program, where a user's own file
+// wins, then the data folder installed with the program (../share/ipbtraeger from it).
+QStringList soundFolders();
+
+// The first of the folders that holds the file, joined to its name; empty when none does.
+QString findSound(const QStringList& folders, const QString& fileName);
+
+// Drops the notes Qt's audio back end prints on a machine without sound (once per run; every
+// other message goes on to the handler that was installed before).
+void keepAudioQuiet();
+
+// A wave file played in the background. Playing again while it still plays starts it over
+// from the beginning. A missing file or a machine without sound plays nothing and says
+// nothing: the calculation never depends on the sound. The audio device is opened on the
+// first play, not with the window.
 class SoundCue : public QObject {
     Q_OBJECT
 
@@ -24,7 +36,7 @@ class SoundCue : public QObject {
     void play(const QString& fileName);
 
   signals:
-    // The file a cue has just opened, for whoever wants to know (tests, diagnostics).
+    // The file a cue has just started, for whoever wants to know (tests, diagnostics).
     void started(const QString& path);
 
   private:

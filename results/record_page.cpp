@@ -1,0 +1,280 @@
+#include "record_page.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace ipb {
+namespace {
+
+// The windows' two sizes of Arial (Liberation Sans here, with the same metrics).
+constexpr double kBodyPoints = 9.75;
+constexpr double kSmallPoints = 8.25;
+
+const QColor kInk(0x00, 0x00, 0x00);
+const QColor kGreyed(0x9A, 0x9A, 0x9A);
+const QColor kRule(0x80, 0x80, 0x80);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kGreen(0x00, 0xC0, 0x00);
+
+// Column edges in millimetres from the left margin: caption, value (right-aligned, so the
+// decimals line up), then the mark of an inadmissible value.
+constexpr double kValueRightMm = 105;
+constexpr double kMarkMm = 109;
+constexpr double kDrawingWidthMm = 70;
+constexpr double kGapMm = 3.5;
+
+QFont recordFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Lays the record out top to bottom in device pixels, keeping the current height.
+class PageWriter {
+  public:
+    explicit PageWriter(QPainter& painter)
+        : p_(painter), mm_(painter.device()->logicalDpiY() / 25.4),
+          width_(painter.device()->width()), height_(painter.device()->height()) {}
+
+    double mm(double millimetres) const { return millimetres * mm_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+    double y = 0;
+
+    double lineHeight(const QFont& font) const {
+        return QFontMetricsF(font, p_.device()).lineSpacing();
+    }
+
+    // One line of text in the box from x to right at the current height; returns its height.
+    void text(double x, double right, const QString& text, const QFont& font,
+              const QColor& colour = kInk, Qt::Alignment align = Qt::AlignLeft) {
+        p_.setFont(font);
+        p_.setPen(colour);
+        p_.drawText(QRectF(x, y, right - x, lineHeight(font)), align | Qt::AlignTop, text);
+    }
+
+    // Text that may wrap within x to right; moves below it.
+    void paragraph(double x, double right, const QString& text, const QFont& font,
+                   const QColor& colour = kInk) {
+        p_.setFont(font);
+        p_.setPen(colour);
+        const QRectF room(x, y, right - x, height_ - y);
+        const QRectF used = p_.boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft, text);
+        p_.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+        y += used.height();
+    }
+
+    void heading(const QString& title) {
+        y += mm(kGapMm);
+        const QFont font = recordFont(kBodyPoints, true);
+        text(0, width_, title, font);
+        y += lineHeight(font) + mm(0.8);
+    }
+
+    void rule(double x, double right, double thicknessMm, const QColor& colour) {
+        p_.setPen(QPen(colour, mm(thicknessMm)));
+        p_.drawLine(QPointF(x, y), QPointF(right, y));
+    }
+
+    void frame(const QRectF& box, double thicknessMm, const QColor& colour) {
+        p_.setPen(QPen(colour, mm(thicknessMm)));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRect(box);
+    }
+
+    QPainter& painter() { return p_; }
+
+  private:
+    QPainter& p_;
+    double mm_;
+    double width_;
+    double height_;
+};
+
+void paintHeader(PageWriter& page, const CalculationRecord& record) {
+    const QFont title = recordFont(kBodyPoints, true);
+    const QFont small = recordFont(kSmallPoints);
+    page.text(0, page.width(),
+              QStringLiteral("Trägerberechnung – Spannungs- und Durchbiegungsnachweis"), title);
+    page.text(0, page.width(), programTitle(), small, kInk, Qt::AlignRight);
+    page.y += page.lineHeight(title);
+    page.text(0, page.width(), QStringLiteral("Einfeldträger aus Walzprofil IPB (HE-B)"), small);
+    const QString when =
+        QLocale(QLocale::German, QLocale::Germany)
+            .toString(record.context.calculatedAt,
+                      QStringLiteral("'Berechnet am' dd.MM.yyyy 'um' HH:mm:ss 'Uhr'"));
+    page.text(0, page.width(), when, small, kInk, Qt::AlignRight);
+    page.y += page.lineHeight(small) + page.mm(1);
+    page.rule(0, page.width(), 0.35, kInk);
+}
+
+// Caption and value side by side, the value right-aligned at the value column.
+void paintPair(PageWriter& page, double captionX, double valueRight, const QString& caption,
+               const QString& value, const QFont& font) {
+    page.text(captionX, valueRight, caption, font);
+    page.text(captionX, valueRight, value, font, kInk, Qt::AlignRight);
+    page.y += page.lineHeight(font);
+}
+
+void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) {
+    const CalculationContext& c = record.context;
+    const QFont body = recordFont(kBodyPoints);
+    const double top = page.y;
+    const double columnRight = page.width() - page.mm(kDrawingWidthMm + 6);
+
+    page.heading(QStringLiteral("Lastfall"));
+    const double drawingTop = page.y;
+    page.paragraph(0, columnRight, c.loadCase, body);
+
+    page.heading(QStringLiteral("Profil"));
+    const double valueX = page.mm(38);
+    const auto line = [&](const QString& caption, const QString& value) {
+        page.text(0, valueX, caption, body);
+        page.text(valueX, columnRight, value, body);
+        page.y += page.lineHeight(body);
+    };
+    line(QStringLiteral("Auswahl in der Liste"), c.sectionEntry.trimmed());
+    line(QStringLiteral("Bezeichnung DIN"), c.designationDin);
+    line(QStringLiteral("Euronorm"), c.designationEuro);
+    line(QStringLiteral("Querschnittswerte"), c.Ix);
+    line(QString(), c.Wx);
+    line(QString(), c.q0);
+
+    // The drawing beside the text, in the window's proportions (2 : 1), framed like there.
+    if (!c.drawing.isEmpty()) {
+        QSvgRenderer drawing(c.drawing);
+        const QRectF box(page.width() - page.mm(kDrawingWidthMm), drawingTop,
+                         page.mm(kDrawingWidthMm), page.mm(kDrawingWidthMm / 2));
+        drawing.render(&page.painter(), box);
+        page.frame(box, 0.2, kRule);
+        page.y = std::max(page.y, box.bottom());
+    }
+    page.y = std::max(page.y, top);
+}
+
+void paintInputs(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Eingaben"));
+    const QFont body = recordFont(kBodyPoints);
+    const double valueRight = page.mm(kValueRightMm);
+    for (const RecordLine& input : record.context.inputs) {
+        paintPair(page, 0, valueRight, input.caption, input.value, body);
+    }
+    paintPair(page, 0, valueRight, QStringLiteral("Max. zul. Durchbiegung"),
+              record.context.deflectionLimit, body);
+}
+
+void paintResults(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Ergebnisse"));
+    const QFont body = recordFont(kBodyPoints);
+    const QFont mark = recordFont(kBodyPoints, true);
+    const double valueRight = page.mm(kValueRightMm);
+    const double rowHeight = page.lineHeight(body) + page.mm(1.2);
+    page.rule(0, page.width(), 0.2, kRule);
+    for (const RecordRow& row : record.rows) {
+        page.y += page.mm(0.6);
+        // The span row without a point load stays greyed and empty, as in the window.
+        page.text(0, valueRight, row.caption, body, row.shown ? kInk : kGreyed);
+        if (row.shown) {
+            page.text(0, valueRight, row.value, row.inadmissible ? mark : body,
+                      row.inadmissible ? kRed : kInk, Qt::AlignRight);
+        }
+        if (row.inadmissible) {
+            page.text(page.mm(kMarkMm), page.width(), inadmissibleMark(), mark, kRed);
+        }
+        page.y += rowHeight - page.mm(0.6);
+        page.rule(0, page.width(), 0.1, kRule);
+    }
+}
+
+void paintVerdict(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Urteil"));
+    const QFont bold = recordFont(kBodyPoints, true);
+    const QFont body = recordFont(kBodyPoints);
+    const double pad = page.mm(2.5);
+    const double top = page.y;
+    page.y += pad;
+    page.text(pad, page.width() - pad, verdictLine(record), bold);
+    page.y += page.lineHeight(bold);
+    const QString detail =
+        record.pass
+            ? QStringLiteral("Biegespannung und Durchbiegung innerhalb der zulässigen Werte")
+            : QStringLiteral("Nicht eingehalten: ") + failedChecks(record);
+    page.text(pad, page.width() - pad, detail, body);
+    page.y += page.lineHeight(body) + pad;
+    // The report window's colour as a frame; the words above carry the verdict in grey print.
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.pass ? kGreen : kRed);
+}
+
+void paintMethod(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Berechnungsgrundlagen"));
+    const QFont small = recordFont(kSmallPoints);
+    const double gap = page.mm(1);
+    page.paragraph(0, page.width(),
+                   QStringLiteral("Stahl mit E = 21000 kN/cm². Zulässige Biegespannung = 330 N/mm² "
+                                  "geteilt durch die Mindestsicherheit; vorhandene Sicherheit = "
+                                  "330 N/mm² geteilt durch die größte Biegespannung. Die "
+                                  "Streckenlast enthält das Eigengewicht q0 des Profils."),
+                   small);
+    page.y += gap;
+    if (record.context.pointLoad) {
+        page.paragraph(
+            0, page.width(),
+            QStringLiteral("Größtes Biegemoment: Feldmoment der Streckenlast plus Moment "
+                           "unter der Punktlast, gleich wo diese steht (auf der sicheren "
+                           "Seite, da beide Größtwerte nicht an derselben Stelle liegen "
+                           "müssen)."),
+            small);
+        page.y += gap;
+        page.paragraph(0, page.width(),
+                       QStringLiteral("Größte Durchbiegung: an der Stelle, an der die Punktlast "
+                                      "allein am weitesten durchbiegt, mit der Durchbiegung der "
+                                      "Streckenlast an dieser Stelle addiert."),
+                       small);
+    } else {
+        page.paragraph(
+            0, page.width(),
+            QStringLiteral("Nur Streckenlast: größtes Biegemoment und größte Durchbiegung "
+                           "in Feldmitte."),
+            small);
+    }
+}
+
+void paintFooter(PageWriter& page, const CalculationRecord& record) {
+    const QFont small = recordFont(kSmallPoints);
+    page.y = page.height() - page.lineHeight(small) - page.mm(1);
+    page.rule(0, page.width(), 0.2, kRule);
+    page.y += page.mm(1);
+    page.text(0, page.width(),
+              QStringLiteral("Rechnungsprotokoll %1, %2")
+                  .arg(record.context.designationDin,
+                       record.context.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+              small, kRule);
+    page.text(0, page.width(), QStringLiteral("Seite 1 von 1"), small, kRule, Qt::AlignRight);
+}
+
+} // namespace
+
+QPageLayout recordPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(25, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+void paintRecord(QPainter& painter, const CalculationRecord& record) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    PageWriter page(painter);
+    paintHeader(page, record);
+    paintLoadCaseAndSection(page, record);
+    paintInputs(page, record);
+    paintResults(page, record);
+    paintVerdict(page, record);
+    paintMethod(page, record);
+    paintFooter(page, record);
+    painter.restore();
+}
+
+} // namespace ipb

@@ -1,0 +1,72 @@
+#include "record_pdf.h"
+
+#include "record_page.h"
+#include "window_services.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace ipb {
+
+SaveFileQuestion askPdfFileName = [](QWidget* parent, const QString& title, const QString& proposal,
+                                     const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, proposal, filter);
+};
+
+QString proposedPdfPath(const CalculationRecord& record) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    return QDir(folder).filePath(proposedFileName(record));
+}
+
+bool writeRecordPdf(QIODevice& device, const CalculationRecord& record) {
+    QPdfWriter writer(&device);
+    writer.setPageLayout(recordPageLayout());
+    writer.setResolution(1200);
+    writer.setTitle(QStringLiteral("Trägerberechnung %1").arg(record.context.designationDin));
+    writer.setCreator(programTitle());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    paintRecord(painter, record);
+    return painter.end();
+}
+
+void saveRecordPdf(QWidget* parent, const CalculationRecord& record) {
+    QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
+                                  proposedPdfPath(record), QStringLiteral("PDF-Dokumente (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (!writeRecordPdf(file, record)) {
+        reason = file.error() != QFileDevice::NoError
+                     ? file.errorString()
+                     : QStringLiteral("Die Seite ließ sich nicht zeichnen.");
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        showMessage(parent, QStringLiteral("Fehler:"),
+                    QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\n%2")
+                        .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+} // namespace ipb

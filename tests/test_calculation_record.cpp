@@ -1,0 +1,364 @@
+// The calculation record: saved as PDF, printed and copied from the real results and report
+// windows after calculations typed into the input window. PDFs are read back with poppler.
+
+#include "gui_session.h"
+#include "record_pdf.h"
+#include "record_print_module.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+using Inputs = QList<QPair<QString, QString>>;
+
+const Inputs kUniformPass{
+    {"TextInput_plusq", "10"}, {"TextInput_l", "6"}, {"TextInput_nue", "1,5"}};
+const Inputs kUniformFail{
+    {"TextInput_plusq", "30"}, {"TextInput_l", "8"}, {"TextInput_nue", "1,5"}};
+const Inputs kPointPass{
+    {"TextInput_F", "10"}, {"TextInput_la", "1"}, {"TextInput_lb", "1"}, {"TextInput_nue", "1"}};
+const Inputs kPointFail{{"TextInput_F", "50"},
+                        {"TextInput_plusq", "10"},
+                        {"TextInput_la", "3"},
+                        {"TextInput_lb", "2"},
+                        {"TextInput_nue", "1,5"}};
+
+const QMap<QString, QString> kInputCaptions{
+    {"TextInput_plusq", "Last +q [KN/m]"}, {"TextInput_F", "Kraft F [KN]"},
+    {"TextInput_la", "Länge la [m]"},      {"TextInput_lb", "Länge lb [m]"},
+    {"TextInput_l", "Länge l [m]"},        {"TextInput_nue", "Mindestsicherheit"}};
+
+const char* const kValueLabels[] = {"LabErgFa",   "LabErgFb",     "LabErgqxl",    "LabErgL",
+                                    "LabErgMb",   "LabErgSigmax", "LabErgSigzul", "LabErgSicVorh",
+                                    "LabErgMaxf", "LabErgZulf"};
+
+void calculate(Session& s, int loadCase, const Inputs& inputs) {
+    s.chooseLoadCase(loadCase);
+    for (const auto& [box, text] : inputs) {
+        s.type(qPrintable(box), text);
+    }
+    QPushButton* berech = s.button("FrmHaupt", "CmdBerech");
+    QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 1000);
+    QTest::mouseClick(berech, Qt::LeftButton);
+}
+
+// The window that takes the keys, active as a user would have it.
+QWidget* activate(Session& s, const char* name) {
+    if (QLatin1String(name) == QLatin1String("FrmReport") && !s.shown("FrmReport")) {
+        s.button("FrmErgAusg", "CmdReport")->click();
+    }
+    QWidget* w = s.window(name);
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w) ? w : nullptr;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The first line of the PDF's text holding the caption.
+QString lineWith(const QString& text, const QString& caption) {
+    for (const QString& line : text.split('\n')) {
+        if (line.contains(caption)) {
+            return line;
+        }
+    }
+    return {};
+}
+
+// Answers the save question with a path, remembering what the program proposed.
+QString proposed;
+void answerSaveWith(const QString& path) {
+    ipb::askPdfFileName = [path](QWidget*, const QString&, const QString& proposal,
+                                 const QString&) {
+        proposed = proposal;
+        return path;
+    };
+}
+
+} // namespace
+
+class TestCalculationRecord : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        qputenv("HOME", home.path().toUtf8());
+    }
+
+    // Ctrl+S on either window writes one A4 page of searchable text: every row as shown, the
+    // inadmissible ones marked in words, inputs, section, load case and verdict; no pixels.
+    void pdfHoldsTheRecord_data() {
+        QTest::addColumn<int>("loadCase");
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<QList<int>>("red");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("failed");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("uniform load, pass")
+            << 1 << kUniformPass << QList<int>{} << "OK., Alle Werte zulässig!"
+            << "innerhalb"
+            << "FrmErgAusg";
+        QTest::newRow("uniform load, both fail, from the report")
+            << 1 << kUniformFail << QList<int>{5, 7, 8} << "Warnung! Wert(e) unzulässig!"
+            << "Nicht eingehalten: Biegespannung und Durchbiegung"
+            << "FrmReport";
+        QTest::newRow("point load, pass, from the report")
+            << 2 << kPointPass << QList<int>{} << "OK., Alle Werte zulässig!"
+            << "innerhalb"
+            << "FrmReport";
+        QTest::newRow("point load, deflection fails")
+            << 2 << kPointFail << QList<int>{8} << "Warnung! Wert(e) unzulässig!"
+            << "Nicht eingehalten: Durchbiegung über"
+            << "FrmErgAusg";
+    }
+    void pdfHoldsTheRecord() {
+        QFETCH(int, loadCase);
+        QFETCH(Inputs, inputs);
+        QFETCH(QList<int>, red);
+        QFETCH(QString, window);
+        Session s;
+        calculate(s, loadCase, inputs);
+        QWidget* target = activate(s, qPrintable(window));
+        QVERIFY(target);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("record.pdf");
+        answerSaveWith(path);
+        QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(s.messages.seen.isEmpty());
+        QVERIFY(QRegularExpression("^" + QRegularExpression::escape(home.path()) +
+                                   "/Traeger_IPB200_20\\d\\d-\\d\\d-\\d\\d_\\d{4}\\.pdf$")
+                    .match(proposed)
+                    .hasMatch());
+
+        const QString info = run("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")),
+                 qPrintable(info));
+        QCOMPARE(run("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts).size(), 2);
+        QVERIFY(run("pdffonts", {path}).contains("LiberationSans"));
+
+        const QString text = run("pdftotext", {"-layout", path, "-"});
+        for (int row = 0; row < 10; ++row) {
+            const QLabel* value = s.label("FrmErgAusg", kValueLabels[row]);
+            const QString caption =
+                s.window("FrmErgAusg")->findChild<QLabel*>(QString("LabErg%1").arg(row))->text();
+            const QString line = lineWith(text, caption);
+            QVERIFY2(!line.isEmpty(), qPrintable(caption));
+            if (!value->isHidden()) {
+                QVERIFY2(line.contains(value->text()), qPrintable(line));
+            }
+            QVERIFY2(line.contains("unzulässig") == red.contains(row), qPrintable(line));
+        }
+        for (const auto& [box, typed] : inputs) {
+            QVERIFY2(lineWith(text, kInputCaptions[box]).contains(typed), qPrintable(box));
+        }
+        for (const QString& expected :
+             {QString("IPB 200 DIN 1025"), QString("HE 200 B (EuroN)"), QString("Ix=5700 cm^4"),
+              QString("Wx=570 cm^3"), QString("q0=601,353 N/m"), QString("l/300"),
+              QString("ipbtraeger) 1.0.0"),
+              QString(loadCase == 1 ? "Streckenlast (mind. Eigengewicht)" : "plus Punktlast")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
+        QTEST(lineWith(text, "Wert").trimmed(), "verdict");
+        QFETCH(QString, failed);
+        QVERIFY2(text.contains(failed), qPrintable(text));
+    }
+
+    // Ctrl+C copies the record of the results on screen, even after "Neue Rechnung" and new
+    // typing: tab-separated lines with the verdict ahead of the rows, and an HTML table.
+    void clipboardHoldsTheRecordOnScreen_data() {
+        QTest::addColumn<int>("loadCase");
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<QStringList>("lines"); // in this order, among others
+        QTest::newRow("uniform load, pass")
+            << 1 << kUniformPass
+            << QStringList{"Lastfall\tTräger auf 2 Stützen, Streckenlast (mind. Eigengewicht)",
+                           "Profil\tIPB 200 DIN 1025\tHE 200 B (EuroN)",
+                           "Ix\t5700\tcm^4",
+                           "Länge l\t6\tm",
+                           "Mindestsicherheit\t1,5",
+                           "Urteil\tOK., Alle Werte zulässig!",
+                           "Gesamtspannweite l\t\tm",
+                           "Max. Biegespannung\t83,692\tN/mm²",
+                           "Vorhandene Sicherheit\t3,943"};
+        QTest::newRow("point load, deflection fails")
+            << 2 << kPointFail
+            << QStringList{"Kraft F\t50\tKN",
+                           "Mindestsicherheit\t1,5",
+                           "Max. zul. Durchbiegung\tl/300",
+                           "Urteil\tWarnung! Wert(e) unzulässig!\tDurchbiegung über dem "
+                           "zulässigen Wert",
+                           "Auflagerkraft FA\t46,5025\tKN",
+                           "Gesamtspannweite l\t5,0000\tm",
+                           "Max. Durchbiegung\t17,493\tmm\tunzulässig"};
+    }
+    void clipboardHoldsTheRecordOnScreen() {
+        QFETCH(int, loadCase);
+        QFETCH(Inputs, inputs);
+        QFETCH(QStringList, lines);
+        Session s;
+        calculate(s, loadCase, inputs);
+        s.button("FrmErgAusg", "CmdReport")->click();
+        s.button("FrmReport", "CmdNeuBerech")->click();
+        s.type("TextInput_nue", "7");
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_C, Qt::ControlModifier);
+
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        const QStringList copied = data->text().split('\n');
+        qsizetype at = -1;
+        for (const QString& line : lines) {
+            const qsizetype found = copied.indexOf(line);
+            QVERIFY2(found > at, qPrintable(line));
+            at = found;
+        }
+        QCOMPARE(copied.filter("\t").size(), 21 + (loadCase == 2 ? 3 : 1));
+        QVERIFY(data->html().contains("<table>"));
+        QCOMPARE(data->html().count("<tr>"), copied.size() - 1);
+        QCOMPARE(data->html().contains("color:#ff0000"), loadCase == 2);
+    }
+
+    // A place that cannot take the file gives a "Fehler:" box naming it and leaves nothing;
+    // cancelling leaves nothing; an existing file is replaced by a whole PDF.
+    void savingGoesAllOrNothing_data() {
+        QTest::addColumn<QString>("name"); // in a scratch folder unless absolute
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("folder that does not exist") << "missing/record.pdf" << true;
+        QTest::newRow("name of a folder") << "folder.pdf" << true;
+        QTest::newRow("under /proc") << "/proc/ipbtraeger-record.pdf" << true;
+        QTest::newRow("cancelled") << "" << false;
+        QTest::newRow("existing file replaced") << "old.pdf" << false;
+    }
+    void savingGoesAllOrNothing() {
+        QFETCH(QString, name);
+        QFETCH(bool, fails);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
+        QFile old(dir.filePath("old.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const QString path = name.isEmpty() ? name : QDir(dir.path()).absoluteFilePath(name);
+        Session s;
+        calculate(s, 2, kPointFail);
+        answerSaveWith(path);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(s.messages.seen.size(), fails ? 1 : 0);
+        if (fails) {
+            QCOMPARE(s.messages.seen[0].title, QString("Fehler:"));
+            QVERIFY2(s.messages.seen[0].text.contains(path), qPrintable(s.messages.seen[0].text));
+            QVERIFY(!QFileInfo(path).isFile());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.pdf"});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.read(4), name == "old.pdf" ? QByteArray("%PDF") : QByteArray("old"));
+    }
+
+    // The right mouse button, the Menu key and Shift+F10 open the menu of the three commands
+    // in both windows, with their shortcuts.
+    void contextMenuOffersTheCommands_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");
+        for (const char* window : {"FrmErgAusg", "FrmReport"}) {
+            for (const char* how : {"right click", "Menu key", "Shift+F10"}) {
+                QTest::addRow("%s, %s", window, how) << window << how;
+            }
+        }
+    }
+    void contextMenuOffersTheCommands() {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        Session s;
+        calculate(s, 1, kUniformPass);
+        QWidget* target = activate(s, qPrintable(window));
+        QStringList offered;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions()) {
+                    offered << action->text() + " " + action->shortcut().toString();
+                }
+                menu->close();
+            }
+        });
+        closer.start(5);
+        if (how == "right click") {
+            // Through the window, as the platform delivers it, so Qt makes the menu event.
+            const QWidget* label = target->findChild<QLabel*>();
+            QTest::mouseClick(target->windowHandle(), Qt::RightButton, {},
+                              label->mapTo(target, label->rect().center()));
+        } else {
+            QTest::keyClick(target, how == "Menu key" ? Qt::Key_Menu : Qt::Key_F10,
+                            how == "Menu key" ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        QTRY_COMPARE(offered, QStringList({"Drucken… Ctrl+P", "Als PDF speichern… Ctrl+S",
+                                           "Ergebnisse kopieren Ctrl+C"}));
+    }
+
+    // "Drucken…" loads the print module on first use and prints the same page through Qt's
+    // print dialog; cancelling prints nothing; a missing module gives a "Fehler:" box.
+    void printGoesThroughTheModule_data() {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("no module") << "/nonexistent/libipbtraeger_print.so" << true << false;
+        QTest::newRow("cancelled") << IPB_PRINT_MODULE << false << false;
+        QTest::newRow("printed to a file") << IPB_PRINT_MODULE << true << true;
+    }
+    void printGoesThroughTheModule() {
+        QFETCH(QString, module);
+        QFETCH(bool, accept);
+        QFETCH(bool, printed);
+        ipb::printModuleOverride = module;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("printed.pdf");
+        Session s;
+        calculate(s, 2, kPointFail);
+        bool dialogSeen = false;
+        QString proposal;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                dialogSeen = true;
+                // No printer here: the dialog offers a file named after the record.
+                auto* file = dialog->findChild<QLineEdit*>("filename");
+                proposal = file->text();
+                file->setText(path);
+                accept ? dialog->accept() : dialog->reject();
+            }
+        });
+        answerer.start(5);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialogSeen, module == IPB_PRINT_MODULE);
+        QCOMPARE(s.messages.seen.size(), dialogSeen ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(path), printed);
+        if (dialogSeen) {
+            QVERIFY2(proposal.startsWith(home.path() + "/Traeger_IPB200_"), qPrintable(proposal));
+        }
+        if (printed) {
+            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+            QVERIFY(run("pdftotext", {path, "-"}).contains("Max. Durchbiegung [mm]"));
+        } else if (!dialogSeen) {
+            QVERIFY(s.messages.seen[0].text.contains("Druckmodul"));
+        }
+    }
+
+  private:
+    QTemporaryDir home;
+};
+
+QTEST_MAIN(TestCalculationRecord)
+#include "test_calculation_record.moc"
