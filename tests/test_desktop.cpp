@@ -112,9 +112,7 @@ class TestDesktop : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
     // Walked from the window itself, the focus chain visits the controls in their working
     // order, and the first one holds the focus whenever the window is shown; the start window

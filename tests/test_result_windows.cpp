@@ -174,9 +174,8 @@ class TestResultWindows : public QObject {
             s.button("FrmReport", "CmdNeuBerech")->click();
         }
         QCOMPARE(warnings.size(), 2);
-        QCOMPARE(warnings[0][0].toString(),
-                 QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                 "/../share/ipbtraeger/1_M_2.wav"));
+        QCOMPARE(warnings[0][0].toString(), QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                            "/../share/ipbtraeger/1_M_2.wav"));
     }
 
     // The four situations of one calculation cycle, and a pass after a fail showing only the

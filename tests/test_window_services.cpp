@@ -132,8 +132,7 @@ class TestWindowServices : public QObject {
 
         QVERIFY(QTest::qWaitForWindowExposed(s.window("FrmStart")));
         QTRY_COMPARE(started.size(), 1);
-        QCOMPARE(started[0][0].toString(),
-                 ipb::findSound(ipb::soundFolders(), "Aufloes1.wav"));
+        QCOMPARE(started[0][0].toString(), ipb::findSound(ipb::soundFolders(), "Aufloes1.wav"));
         QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
 
         s.window("FrmStart")->repaint();
