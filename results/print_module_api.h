@@ -20,8 +20,9 @@ enum class PrintOutcome { Printed = 0, Cancelled = 1, Failed = 2 };
 using PagePainter = std::function<void(QPainter&)>;
 
 // Shows the print dialog over parent, proposing the page layout, and prints the page; returns
-// a PrintOutcome, and on failure error says why.
-using PrintRecordFunction = int (*)(QWidget* parent, const QString& documentName,
+// a PrintOutcome, and on failure error says why. proposedFile is the PDF path the program would
+// save to: its name names the print job, and without a printer the dialog offers that file.
+using PrintRecordFunction = int (*)(QWidget* parent, const QString& proposedFile,
                                     const QPageLayout& layout, const PagePainter& paint,
                                     QString& error);
 

@@ -2,6 +2,7 @@
 
 #include "print_module_api.h"
 #include "record_page.h"
+#include "record_pdf.h"
 #include "window_services.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,7 @@ void printRecord(QWidget* parent, const CalculationRecord& record) {
     if (print) {
         const PagePainter paint = [&record](QPainter& painter) { paintRecord(painter, record); };
         const auto outcome = static_cast<PrintOutcome>(
-            print(parent, proposedFileName(record).chopped(4), recordPageLayout(), paint, error));
+            print(parent, proposedPdfPath(record), recordPageLayout(), paint, error));
         if (outcome != PrintOutcome::Failed) {
             return;
         }

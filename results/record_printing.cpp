@@ -2,29 +2,23 @@
 
 #include "print_module_api.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
-extern "C" Q_DECL_EXPORT int ipbtraeger_print_record(QWidget* parent, const QString& documentName,
+extern "C" Q_DECL_EXPORT int ipbtraeger_print_record(QWidget* parent, const QString& proposedFile,
                                                      const QPageLayout& layout,
                                                      const ipb::PagePainter& paint,
                                                      QString& error) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName);
+    printer.setDocName(QFileInfo(proposedFile).completeBaseName());
     printer.setPageLayout(layout);
     // Without a printer the dialog offers only a file, and would propose a bare folder for it:
-    // propose the record's own name in the documents folder instead.
+    // propose the record's own file instead.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-            folder = QDir::homePath();
-        }
-        printer.setOutputFileName(QDir(folder).filePath(documentName + QStringLiteral(".pdf")));
+        printer.setOutputFileName(proposedFile);
     }
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Drucken"));

@@ -61,8 +61,7 @@ void ResultsWindow::showRows(const ResultView& view) {
     pass_ = view.verdict == Verdict::Pass;
     stressFailed_ = view.stressFailed;
     deflectionFailed_ = view.deflectionFailed;
-    verdict_ = QString::fromUtf8(view.report.message.data(),
-                                 static_cast<qsizetype>(view.report.message.size()));
+    verdict_ = qtText(view.report.message);
 
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.
@@ -79,7 +78,7 @@ void ResultsWindow::showRows(const ResultView& view) {
         const ResultRow& row = view.rows[i];
         QLabel* value = valueLabel(i);
         if (row.text) {
-            value->setText(QString::fromStdString(*row.text));
+            value->setText(qtText(*row.text));
             // A screen reader reads each row as its caption and its value.
             value->setAccessibleName(captionLabel(i)->text() + QStringLiteral(": ") +
                                      value->text());

@@ -52,11 +52,6 @@ int keepNumberCharacter(int keyAscii) {
     return keyAscii >= 44 && keyAscii <= 57 && keyAscii != 45 && keyAscii != 47 ? keyAscii : 0;
 }
 
-// The core's texts are UTF-8.
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 char decimalSeparator() {
     const QString point = QLocale().decimalPoint();
     const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';

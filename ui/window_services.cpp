@@ -104,6 +104,10 @@ class FocusOnShow : public QObject {
 
 } // namespace
 
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QPoint placeInside(const QRect& frame, const QRect& available) {
     const auto axis = [](int start, int length, int areaStart, int areaLength) {
         if (length >= areaLength) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 class QLabel;
@@ -43,6 +44,9 @@ template <class Form> class FormSlot {
     std::function<Form*()> create_;
     QPointer<Form> form_;
 };
+
+// A text of the calculation core (UTF-8) as the windows show it.
+QString qtText(std::string_view text);
 
 // Completes a window built from its form: fractional point sizes and its designed screen
 // position, kept wholly on the screen whenever the window is shown.
