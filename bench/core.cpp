@@ -4,9 +4,8 @@
 // The time is the thread's CPU time, not the wall clock: on a busy machine (a build beside it)
 // the wall clock also counts the time the loop waited for a core, which is not the core's cost.
 
-#include "beam_analysis.h"
-#include "input_reading.h"
-#include "result_evaluation.h"
+#include "calculation.h"
+#include "section_comparison.h"
 #include "section_table.h"
 
 #include <algorithm>
@@ -76,21 +75,15 @@ double threadCpuNanoseconds() {
 
 // One calculation as the compute command runs it; returns something that depends on every
 // text, so the compiler cannot drop the work.
-std::size_t calculate(const Case& c, bool* computed = nullptr) {
-    CalculationValues values;
-    values.section = c.section;
-    values.input.fmaxteiler = c.limit;
-    const InputReading reading = readInputs(c.texts, values.input);
-    if (reading.rejected) {
-        return reading.rejected->message.size();
+std::size_t runCase(const Case& c, bool* computed = nullptr) {
+    const CalculationOutcome outcome = calculate(c.texts, c.section, c.limit, {}, ',');
+    if (outcome.rejected) {
+        return outcome.rejected->message.size();
     }
-    const auto analysis = analyseBeam(values.section, reading.input, values.result);
-    if (!analysis) {
+    if (outcome.arithmeticFault) {
         return 1;
     }
-    values.input = analysis->input;
-    values.result = analysis->result;
-    const ResultView view = evaluateResults(values, ',');
+    const ResultView& view = outcome.view;
     if (computed) {
         *computed = true;
     }
@@ -112,7 +105,7 @@ int main() {
     std::size_t computed = 0;
     for (const Case& c : cases) { // warm the caches and the branch predictors
         bool done = false;
-        sink += calculate(c, &done);
+        sink += runCase(c, &done);
         computed += done;
     }
     std::vector<double> perCase;
@@ -120,7 +113,7 @@ int main() {
         const double begin = threadCpuNanoseconds();
         for (int r = 0; r < kRounds; ++r) {
             for (const Case& c : cases) {
-                sink += calculate(c);
+                sink += runCase(c);
             }
         }
         const double ns = threadCpuNanoseconds() - begin;
@@ -129,5 +122,25 @@ int main() {
     std::nth_element(perCase.begin(), perCase.begin() + kSamples / 2, perCase.end());
     std::printf("core per case: %.0f ns (%zu cases, %zu of them computed, checksum %zu)\n",
                 perCase[kSamples / 2], cases.size(), computed, sink);
+
+    // "Leichtestes Profil suchen…": the same inputs with all twelve sections.
+    std::vector<double> perComparison;
+    constexpr int kComparisonRounds = 20;
+    for (int s = 0; s < kSamples; ++s) {
+        const double begin = threadCpuNanoseconds();
+        for (int r = 0; r < kComparisonRounds; ++r) {
+            for (const Case& c : cases) {
+                sink += static_cast<std::size_t>(
+                    lightestPassing(compareSections(c.texts, c.limit, {}, ',')) + 1);
+            }
+        }
+        const double ns = threadCpuNanoseconds() - begin;
+        perComparison.push_back(
+            ns / (static_cast<double>(kComparisonRounds) * static_cast<double>(cases.size())));
+    }
+    std::nth_element(perComparison.begin(), perComparison.begin() + kSamples / 2,
+                     perComparison.end());
+    std::printf("twelve sections compared: %.1f us (checksum %zu)\n",
+                perComparison[kSamples / 2] / 1000, sink);
     return 0;
 }

@@ -13,9 +13,7 @@
 //   [3] the locale's decimal separator: '.' a point, anything else a comma
 //   [4] 'b': back to the start window first (choosing another load case implies it)
 
-#include "beam_analysis.h"
-#include "input_reading.h"
-#include "result_evaluation.h"
+#include "calculation.h"
 #include "section_table.h"
 
 #include <array>
@@ -136,7 +134,7 @@ bool showsNumber(std::string t, int decimals, char sep, double value) {
            0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-14 * std::fabs(value);
 }
 
-void checkReading(const InputTexts& texts, const InputReading& reading) {
+void checkReading(const InputTexts& texts, const CalculationOutcome& reading) {
     // Boxes are read in order up to the first rejected one: each read box holds what its text
     // plainly says, those before the rejected one are acceptable, the rejected one is not.
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
@@ -144,7 +142,7 @@ void checkReading(const InputTexts& texts, const InputReading& reading) {
         if (!texts.shown(f)) {
             continue;
         }
-        const double value = valueOf(reading.input, i);
+        const double value = valueOf(reading.values.input, i);
         double plain = 0;
         if (plainValue(texts[f], plain)) {
             expect(value == (f == InputField::sic ? double(float(plain)) : plain),
@@ -244,9 +242,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             loadCase = chosenCase;
         }
         const bool pointLoad = loadCase == 2;
-        values.section = section.values;
-        values.input.fmaxteiler = divisor;
-
         InputTexts texts;
         context = "computation " + std::to_string(step + 1) + ", load case " +
                   std::to_string(loadCase) + ", IPB " + std::string(section.Size) + ", span / " +
@@ -270,19 +265,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // As the compute command does: the values read are kept even when one is rejected,
         // and after an arithmetic fault ("Rechenfehler") nothing else changes.
-        const InputReading reading = readInputs(texts, values.input);
-        values.input = reading.input;
-        checkReading(texts, reading);
-        if (reading.rejected) {
-            continue;
+        const CalculationOutcome outcome =
+            calculate(texts, section.values, divisor, values, sep);
+        values = outcome.values;
+        checkReading(texts, outcome);
+        if (outcome.succeeded()) {
+            checkView(values, outcome.view, pointLoad, sep);
         }
-        const auto analysis = analyseBeam(values.section, values.input, values.result);
-        if (!analysis) {
-            continue;
-        }
-        values.input = analysis->input;
-        values.result = analysis->result;
-        checkView(values, evaluateResults(values, sep), pointLoad, sep);
     }
     return 0;
 }

@@ -45,6 +45,13 @@ enum ResultRowIndex : std::size_t {
     RowFzul
 };
 
+// The rows' captions as the results window is designed with them.
+inline constexpr std::array<std::string_view, kResultRowCount> kResultCaptions{
+    "Auflagerkraft FA [KN]",      "Auflagerkraft FB [KN]",      "Gesamtlast q * l [KN]",
+    "Gesamtspannweite l [m]",     "Max. Biegemoment [KNm]",     "Max. Biegespannung [N/mm²]",
+    "Zul. Biegespannung [N/mm²]", "Vorhandene Sicherheit",      "Max. Durchbiegung [mm]",
+    "Zul. Durchbiegung [mm]"};
+
 struct ResultView {
     std::array<ResultRow, kResultRowCount> rows;
     bool spanRowShown = false; // the span row carries a value only with a point load

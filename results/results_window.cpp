@@ -57,11 +57,9 @@ QLabel* ResultsWindow::captionElement(int index) const {
     return nullptr;
 }
 
-void ResultsWindow::showRows(const ResultView& view) {
-    pass_ = view.verdict == Verdict::Pass;
-    stressFailed_ = view.stressFailed;
-    deflectionFailed_ = view.deflectionFailed;
-    verdict_ = qtText(view.report.message);
+void ResultsWindow::showCalculation(const CalculationRecord& record) {
+    record_ = record;
+    const ResultView& view = record.view;
 
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.
@@ -85,34 +83,6 @@ void ResultsWindow::showRows(const ResultView& view) {
         }
         setTextColour(value, row.colour);
     }
-}
-
-void ResultsWindow::setCalculationContext(const CalculationContext& context) {
-    context_ = context;
-}
-
-std::optional<CalculationRecord> ResultsWindow::record() const {
-    if (!context_) {
-        return std::nullopt;
-    }
-    CalculationRecord record;
-    record.context = *context_;
-    for (std::size_t i = 0; i < kResultRowCount; ++i) {
-        const QLabel* value = valueLabel(i);
-        const QLabel* caption = captionLabel(i);
-        RecordRow row;
-        row.caption = caption->text();
-        row.shown = !value->isHidden() && caption->isEnabled();
-        row.value = row.shown ? value->text() : QString();
-        row.inadmissible =
-            row.shown && value->palette().color(QPalette::WindowText) == QColor(0xFF, 0x00, 0x00);
-        record.rows.append(row);
-    }
-    record.pass = pass_;
-    record.stressFailed = stressFailed_;
-    record.deflectionFailed = deflectionFailed_;
-    record.verdict = verdict_;
-    return record;
 }
 
 void ResultsWindow::offerWaysOn() {

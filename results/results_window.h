@@ -20,13 +20,12 @@ class ResultsWindow : public QWidget {
   public:
     ResultsWindow();
 
-    void showRows(const ResultView& view);
+    // The rows of a calculation; its record is kept for filing.
+    void showCalculation(const CalculationRecord& record);
     void offerWaysOn(); // both buttons usable again
 
-    // What the input window showed for the calculation whose rows are on screen.
-    void setCalculationContext(const CalculationContext& context);
-    // The record of the rows on screen, read from the labels; nothing before a calculation.
-    std::optional<CalculationRecord> record() const;
+    // The record of the calculation on screen; nothing before a calculation.
+    const std::optional<CalculationRecord>& record() const { return record_; }
 
     // A caption label addressed by its element index (rows 7 and 8 have their indices swapped).
     QLabel* captionElement(int index) const;
@@ -46,12 +45,7 @@ class ResultsWindow : public QWidget {
     QLabel* captionLabel(std::size_t row) const;
 
     Ui::FrmErgAusg ui;
-    std::optional<CalculationContext> context_;
-    // The verdict belongs to the evaluation whose rows are shown.
-    bool pass_ = true;
-    bool stressFailed_ = false;
-    bool deflectionFailed_ = false;
-    QString verdict_;
+    std::optional<CalculationRecord> record_;
 };
 
 } // namespace ipb

@@ -15,6 +15,9 @@
 #include <QTest>
 #include <QTimer>
 
+// Input boxes by name and what to type into them.
+using Inputs = QList<QPair<QString, QString>>;
+
 struct SeenMessage {
     QString title;
     QString text;
@@ -102,10 +105,22 @@ class Session {
         b->selectAll();
         QTest::keyClicks(b, text);
     }
-    // Fills the boxes (name, text pairs) and clicks "Berechnen" once the timer has enabled it.
-    void compute(std::initializer_list<std::pair<const char*, QString>> inputs) {
+    // Chooses the load case (0: the input window is open already), the section row and the
+    // deflection limit when given, fills the boxes and clicks "Berechnen" once the timer has
+    // enabled it.
+    void compute(const Inputs& inputs, int loadCase = 0, int sectionRow = -1,
+                 const char* limit = nullptr) {
+        if (loadCase) {
+            chooseLoadCase(loadCase);
+        }
+        if (sectionRow >= 0) {
+            control<QListWidget>("FrmHaupt", "TrgWahl")->setCurrentRow(sectionRow);
+        }
+        if (limit) {
+            control<QRadioButton>("FrmHaupt", limit)->click();
+        }
         for (const auto& [name, text] : inputs) {
-            type(name, text);
+            type(qPrintable(name), text);
         }
         QPushButton* berech = button("FrmHaupt", "CmdBerech");
         QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 1000);

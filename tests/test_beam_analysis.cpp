@@ -1,4 +1,5 @@
 #include "beam_analysis.h"
+#include "beam_lines.h"
 
 #include <QTest>
 
@@ -117,6 +118,68 @@ class TestBeamAnalysis : public QObject {
         COMPARE_NEAR("xf", m.xf, r.xf);
         COMPARE_NEAR("fmax", m.fmax, r.fmax);
         COMPARE_NEAR("z", m.z, la + lb - r.z);
+    }
+
+    // The lines along the span and their exact maxima against hand formulas; the mirrored beam
+    // has its maxima at mirrored places, and the program's added moment is never below the
+    // true one. IPB 200, E I = 21000 kN/cm² x 5700 cm⁴ = 11970 kN m².
+    void exactMaximaAlongTheSpan_data() {
+        QTest::addColumn<double>("q");
+        QTest::addColumn<double>("l");
+        QTest::addColumn<double>("F");
+        QTest::addColumn<double>("la");
+        QTest::addColumn<QList<double>>("expected"); // x of M max, M max, x of w max, w max (mm)
+        const double EI = 11970, q = 10.601;
+        QTest::newRow("uniform load: ql²/8 and 5ql⁴/384EI at midspan")
+            << q << 6.0 << 0.0 << 0.0
+            << QList<double>{3, q * 36 / 8, 3, 5 * q * std::pow(6, 4) / (384 * EI) * 1000};
+        QTest::newRow("point load at midspan: ql²/8 + Fl/4, plus Fl³/48EI")
+            << q << 5.0 << 50.0 << 2.5
+            << QList<double>{2.5, q * 25 / 8 + 50 * 5 / 4.0, 2.5,
+                             (5 * q * 625 / 384 + 50 * 125 / 48.0) / EI * 1000};
+        // Left of the load the shear is FA - qx > 0 all the way: the moment peaks where the
+        // shear right of it, FA - F - qx, passes zero.
+        const double FA = q * 5 / 2 + 50 * 4.5 / 5;
+        const double x1 = (FA - 50) / q;
+        QTest::newRow("point load near support A with the uniform load")
+            << q << 5.0 << 50.0 << 0.5
+            << QList<double>{x1, (FA - 50) * x1 - q * x1 * x1 / 2 + 50 * 0.5, -1, -1};
+        // Alone, the point load deflects most in the longer part, at l - sqrt((l² - a²)/3).
+        QTest::newRow("point load alone near support A")
+            << 0.0 << 5.0 << 50.0 << 0.5
+            << QList<double>{0.5, 50 * 0.5 * 4.5 / 5, 5 - std::sqrt((25 - 0.25) / 3),
+                             50 * 0.5 * std::pow(25 - 0.25, 1.5) / (9 * std::sqrt(3) * EI * 5) *
+                                 1000};
+    }
+    void exactMaximaAlongTheSpan() {
+        QFETCH(double, q);
+        QFETCH(double, l);
+        QFETCH(double, F);
+        QFETCH(double, la);
+        QFETCH(QList<double>, expected);
+        const BeamModel beam{q, l, F, la, 5700, 570};
+        const Maximum M = maximumMoment(beam), w = maximumDeflection(beam);
+        COMPARE_NEAR("x of M max", M.x, expected[0]);
+        COMPARE_NEAR("M max", M.value, expected[1]);
+        COMPARE_NEAR("M at its place", bendingMoment(beam, M.x), M.value);
+        if (expected[2] >= 0) {
+            COMPARE_NEAR("x of w max", w.x, expected[2]);
+            COMPARE_NEAR("w max", w.value, expected[3]);
+        }
+        // No place along the span lies beyond the maxima.
+        for (int i = 0; i <= 1000; ++i) {
+            QVERIFY(bendingMoment(beam, l * i / 1000) <= M.value * (1 + 1e-12));
+            QVERIFY(deflection(beam, l * i / 1000) <= w.value * (1 + 1e-12));
+        }
+        QVERIFY(q * l * l / 8 + F * la * (l - la) / l >= M.value * (1 - 1e-12));
+
+        const BeamModel mirrored{q, l, F, l - la, 5700, 570};
+        const Maximum Mm = maximumMoment(mirrored), wm = maximumDeflection(mirrored);
+        COMPARE_NEAR("mirrored M max", Mm.value, M.value);
+        COMPARE_NEAR("mirrored w max", wm.value, w.value);
+        COMPARE_NEAR("mirrored place of w max", wm.x, l - w.x);
+        COMPARE_NEAR("mirrored place of M max", Mm.x, l - M.x);
+        COMPARE_NEAR("shear at A", shearForce(beam, 0), q * l / 2 + F * (l - la) / l);
     }
 
     void inputsTooTinyOrTooHugeGiveNoResult_data() {

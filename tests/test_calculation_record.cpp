@@ -3,21 +3,20 @@
 
 #include "gui_session.h"
 #include "record_pdf.h"
-#include "record_print_module.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
-
-using Inputs = QList<QPair<QString, QString>>;
 
 const Inputs kUniformPass{
     {"TextInput_plusq", "10"}, {"TextInput_l", "6"}, {"TextInput_nue", "1,5"}};
@@ -31,6 +30,13 @@ const Inputs kPointFail{{"TextInput_F", "50"},
                         {"TextInput_lb", "2"},
                         {"TextInput_nue", "1,5"}};
 
+// Where the exact deflection is inadmissible though the program's figure is not (21,656 mm).
+const Inputs kPointExactFail{{"TextInput_F", "20"},
+                             {"TextInput_plusq", "6"},
+                             {"TextInput_la", "2,5"},
+                             {"TextInput_lb", "4"},
+                             {"TextInput_nue", "1,5"}};
+
 const QMap<QString, QString> kInputCaptions{
     {"TextInput_plusq", "Last +q [KN/m]"}, {"TextInput_F", "Kraft F [KN]"},
     {"TextInput_la", "Länge la [m]"},      {"TextInput_lb", "Länge lb [m]"},
@@ -39,16 +45,6 @@ const QMap<QString, QString> kInputCaptions{
 const char* const kValueLabels[] = {"LabErgFa",   "LabErgFb",     "LabErgqxl",    "LabErgL",
                                     "LabErgMb",   "LabErgSigmax", "LabErgSigzul", "LabErgSicVorh",
                                     "LabErgMaxf", "LabErgZulf"};
-
-void calculate(Session& s, int loadCase, const Inputs& inputs) {
-    s.chooseLoadCase(loadCase);
-    for (const auto& [box, text] : inputs) {
-        s.type(qPrintable(box), text);
-    }
-    QPushButton* berech = s.button("FrmHaupt", "CmdBerech");
-    QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 1000);
-    QTest::mouseClick(berech, Qt::LeftButton);
-}
 
 // The window that takes the keys, active as a user would have it.
 QWidget* activate(Session& s, const char* name) {
@@ -98,8 +94,9 @@ class TestCalculationRecord : public QObject {
         qputenv("HOME", home.path().toUtf8());
     }
 
-    // Ctrl+S on either window writes one A4 page of searchable text: every row as shown, the
-    // inadmissible ones marked in words, inputs, section, load case and verdict; no pixels.
+    // Ctrl+S on either window writes two A4 pages of searchable text and no pixels: every row
+    // as shown, the inadmissible ones marked in words, inputs, section, load case and verdict;
+    // then the calculation retraced, the exact maxima and a note where they decide otherwise.
     void pdfHoldsTheRecord_data() {
         QTest::addColumn<int>("loadCase");
         QTest::addColumn<Inputs>("inputs");
@@ -107,22 +104,40 @@ class TestCalculationRecord : public QObject {
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("failed");
         QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("secondPage"); // lines in this order
+        QTest::addColumn<QString>("note");           // the framed note, if any
         QTest::newRow("uniform load, pass")
             << 1 << kUniformPass << QList<int>{} << "OK., Alle Werte zulässig!"
             << "innerhalb"
-            << "FrmErgAusg";
+            << "FrmErgAusg"
+            << QStringList{"FA = q·l/2 = 10,601·6/2 = 31,8030 kN",
+                           "M,max = 47,7045 kNm bei x = 3,000 m (Programmwert 47,7045 kNm, +0,0 %)",
+                           "f,max = 14,945 mm bei x = 3,000 m (Programmwert 14,945 mm, +0,0 %)"}
+            << "";
         QTest::newRow("uniform load, both fail, from the report")
             << 1 << kUniformFail << QList<int>{5, 7, 8} << "Warnung! Wert(e) unzulässig!"
             << "Nicht eingehalten: Biegespannung und Durchbiegung"
-            << "FrmReport";
+            << "FrmReport" << QStringList{} << "";
         QTest::newRow("point load, pass, from the report")
             << 2 << kPointPass << QList<int>{} << "OK., Alle Werte zulässig!"
             << "innerhalb"
-            << "FrmReport";
+            << "FrmReport" << QStringList{} << "";
         QTest::newRow("point load, deflection fails")
             << 2 << kPointFail << QList<int>{8} << "Warnung! Wert(e) unzulässig!"
             << "Nicht eingehalten: Durchbiegung über"
-            << "FrmErgAusg";
+            << "FrmErgAusg"
+            << QStringList{
+                   "FA = q·l/2 + F·lb/l = 10,601·5/2 + 50·2/5 = 46,5025 kN",
+                   "M,max = 91,8030 kNm bei x = 3,000 m (Programmwert 93,1281 kNm, +1,4 %)",
+                   "σ,max = 161,058 N/mm² bei x = 3,000 m (Programmwert 163,383 N/mm², +1,4 %)",
+                   "f,max = 17,504 mm bei x = 2,589 m (Programmwert 17,493 mm, -0,1 %)"}
+            << "";
+        QTest::newRow("point load, exactly the deflection fails")
+            << 2 << kPointExactFail << QList<int>{} << "OK., Alle Werte zulässig!"
+            << "innerhalb"
+            << "FrmErgAusg" << QStringList{}
+            << "Genau gerechnet ist die Durchbiegung unzulässig: f,max = 21,693 mm > zul. f = "
+               "21,667 mm.";
     }
     void pdfHoldsTheRecord() {
         QFETCH(int, loadCase);
@@ -130,7 +145,7 @@ class TestCalculationRecord : public QObject {
         QFETCH(QList<int>, red);
         QFETCH(QString, window);
         Session s;
-        calculate(s, loadCase, inputs);
+        s.compute(inputs, loadCase);
         QWidget* target = activate(s, qPrintable(window));
         QVERIFY(target);
         QTemporaryDir dir;
@@ -144,13 +159,13 @@ class TestCalculationRecord : public QObject {
                     .hasMatch());
 
         const QString info = run("pdfinfo", {path});
-        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")),
                  qPrintable(info));
         QCOMPARE(run("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts).size(), 2);
         QVERIFY(run("pdffonts", {path}).contains("LiberationSans"));
 
-        const QString text = run("pdftotext", {"-layout", path, "-"});
+        const QString text = run("pdftotext", {"-layout", "-l", "1", path, "-"});
         for (int row = 0; row < 10; ++row) {
             const QLabel* value = s.label("FrmErgAusg", kValueLabels[row]);
             const QString caption =
@@ -175,6 +190,18 @@ class TestCalculationRecord : public QObject {
         QTEST(lineWith(text, "Wert").trimmed(), "verdict");
         QFETCH(QString, failed);
         QVERIFY2(text.contains(failed), qPrintable(text));
+
+        QFETCH(QStringList, secondPage);
+        QFETCH(QString, note);
+        const QString second = run("pdftotext", {"-f", "2", path, "-"}).simplified();
+        qsizetype at = -1;
+        for (const QString& line : secondPage) {
+            const qsizetype found = second.indexOf(line, at + 1);
+            QVERIFY2(found > at, qPrintable(line + "\n" + second));
+            at = found;
+        }
+        QCOMPARE(second.contains("Genau gerechnet"), !note.isEmpty());
+        QVERIFY2(second.contains(note), qPrintable(second));
     }
 
     // Ctrl+C copies the record of the results on screen, even after "Neue Rechnung" and new
@@ -203,14 +230,16 @@ class TestCalculationRecord : public QObject {
                            "zulässigen Wert",
                            "Auflagerkraft FA\t46,5025\tKN",
                            "Gesamtspannweite l\t5,0000\tm",
-                           "Max. Durchbiegung\t17,493\tmm\tunzulässig"};
+                           "Max. Durchbiegung\t17,493\tmm\tunzulässig",
+                           "M,max genau (x = 3,000 m)\t91,8030\tkNm",
+                           "f,max genau (x = 2,589 m)\t17,504\tmm"};
     }
     void clipboardHoldsTheRecordOnScreen() {
         QFETCH(int, loadCase);
         QFETCH(Inputs, inputs);
         QFETCH(QStringList, lines);
         Session s;
-        calculate(s, loadCase, inputs);
+        s.compute(inputs, loadCase);
         s.button("FrmErgAusg", "CmdReport")->click();
         s.button("FrmReport", "CmdNeuBerech")->click();
         s.type("TextInput_nue", "7");
@@ -225,7 +254,7 @@ class TestCalculationRecord : public QObject {
             QVERIFY2(found > at, qPrintable(line));
             at = found;
         }
-        QCOMPARE(copied.filter("\t").size(), 21 + (loadCase == 2 ? 3 : 1));
+        QCOMPARE(copied.filter("\t").size(), 24 + (loadCase == 2 ? 3 : 1));
         QVERIFY(data->html().contains("<table>"));
         QCOMPARE(data->html().count("<tr>"), copied.size() - 1);
         QCOMPARE(data->html().contains("color:#ff0000"), loadCase == 2);
@@ -252,7 +281,7 @@ class TestCalculationRecord : public QObject {
         old.close();
         const QString path = name.isEmpty() ? name : QDir(dir.path()).absoluteFilePath(name);
         Session s;
-        calculate(s, 2, kPointFail);
+        s.compute(kPointFail, 2);
         answerSaveWith(path);
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
 
@@ -267,7 +296,7 @@ class TestCalculationRecord : public QObject {
         QCOMPARE(old.read(4), name == "old.pdf" ? QByteArray("%PDF") : QByteArray("old"));
     }
 
-    // The right mouse button, the Menu key and Shift+F10 open the menu of the three commands
+    // The right mouse button, the Menu key and Shift+F10 open the menu of the commands
     // in both windows, with their shortcuts.
     void contextMenuOffersTheCommands_data() {
         QTest::addColumn<QString>("window");
@@ -282,7 +311,7 @@ class TestCalculationRecord : public QObject {
         QFETCH(QString, window);
         QFETCH(QString, how);
         Session s;
-        calculate(s, 1, kUniformPass);
+        s.compute(kUniformPass, 1);
         QWidget* target = activate(s, qPrintable(window));
         QStringList offered;
         QTimer closer;
@@ -304,55 +333,54 @@ class TestCalculationRecord : public QObject {
             QTest::keyClick(target, how == "Menu key" ? Qt::Key_Menu : Qt::Key_F10,
                             how == "Menu key" ? Qt::NoModifier : Qt::ShiftModifier);
         }
-        QTRY_COMPARE(offered, QStringList({"Drucken… Ctrl+P", "Als PDF speichern… Ctrl+S",
-                                           "Ergebnisse kopieren Ctrl+C"}));
+        QTRY_COMPARE(offered, QStringList({"Drucken… Ctrl+P", "Seitenansicht… ",
+                                           "Als PDF speichern… Ctrl+S", "Ergebnisse kopieren Ctrl+C",
+                                           "Leichtestes Profil suchen… Ctrl+L"}));
     }
 
-    // "Drucken…" loads the print module on first use and prints the same page through Qt's
-    // print dialog; cancelling prints nothing; a missing module gives a "Fehler:" box.
-    void printGoesThroughTheModule_data() {
-        QTest::addColumn<QString>("module");
+    // "Drucken…" prints both pages through Qt's print dialog, which offers the record's own
+    // file where there is no printer; cancelling prints nothing. "Seitenansicht…" shows them.
+    void printAndPreview_data() {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("accept");
-        QTest::addColumn<bool>("printed");
-        QTest::newRow("no module") << "/nonexistent/libipbtraeger_print.so" << true << false;
-        QTest::newRow("cancelled") << IPB_PRINT_MODULE << false << false;
-        QTest::newRow("printed to a file") << IPB_PRINT_MODULE << true << true;
+        QTest::newRow("print cancelled") << "ActionPrint" << false;
+        QTest::newRow("printed to a file") << "ActionPrint" << true;
+        QTest::newRow("preview") << "ActionPreview" << true;
     }
-    void printGoesThroughTheModule() {
-        QFETCH(QString, module);
+    void printAndPreview() {
+        QFETCH(QString, command);
         QFETCH(bool, accept);
-        QFETCH(bool, printed);
-        ipb::printModuleOverride = module;
         QTemporaryDir dir;
         const QString path = dir.filePath("printed.pdf");
         Session s;
-        calculate(s, 2, kPointFail);
-        bool dialogSeen = false;
+        s.compute(kPointFail, 2);
         QString proposal;
+        int previewPages = 0;
         QTimer answerer;
         connect(&answerer, &QTimer::timeout, this, [&] {
-            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-                dialogSeen = true;
-                // No printer here: the dialog offers a file named after the record.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
                 auto* file = dialog->findChild<QLineEdit*>("filename");
                 proposal = file->text();
                 file->setText(path);
                 accept ? dialog->accept() : dialog->reject();
+            } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+                previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                preview->reject();
             }
         });
         answerer.start(5);
-        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(dialogSeen, module == IPB_PRINT_MODULE);
-        QCOMPARE(s.messages.seen.size(), dialogSeen ? 0 : 1);
-        QCOMPARE(QFileInfo::exists(path), printed);
-        if (dialogSeen) {
-            QVERIFY2(proposal.startsWith(home.path() + "/Traeger_IPB200_"), qPrintable(proposal));
+        s.window("FrmErgAusg")->findChild<QAction*>(command)->trigger();
+        QVERIFY(s.messages.seen.isEmpty());
+        if (command == "ActionPreview") {
+            QCOMPARE(previewPages, 2);
+            return;
         }
-        if (printed) {
-            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
-            QVERIFY(run("pdftotext", {path, "-"}).contains("Max. Durchbiegung [mm]"));
-        } else if (!dialogSeen) {
-            QVERIFY(s.messages.seen[0].text.contains("Druckmodul"));
+        QVERIFY2(proposal.startsWith(home.path() + "/Traeger_IPB200_"), qPrintable(proposal));
+        QCOMPARE(QFileInfo::exists(path), accept);
+        if (accept) {
+            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+2\\n")));
+            QVERIFY(run("pdftotext", {path, "-"}).contains("Genaue Größtwerte"));
         }
     }
 

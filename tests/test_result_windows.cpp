@@ -9,31 +9,12 @@
 
 namespace {
 
-using Inputs = QList<QPair<QString, QString>>;
-
 const char* const kValueLabels[] = {"LabErgFa",   "LabErgFb",     "LabErgqxl",    "LabErgL",
                                     "LabErgMb",   "LabErgSigmax", "LabErgSigzul", "LabErgSicVorh",
                                     "LabErgMaxf", "LabErgZulf"};
 
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
-}
-
-void fillAndCompute(Session& s, const Inputs& inputs) {
-    for (const auto& [box, text] : inputs) {
-        s.type(qPrintable(box), text);
-    }
-    QPushButton* berech = s.button("FrmHaupt", "CmdBerech");
-    QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 1000);
-    QTest::mouseClick(berech, Qt::LeftButton);
-}
-
-void computeWith(Session& s, int loadCase, const Inputs& inputs, int sectionRow = 3,
-                 const char* limit = "Option_fmax300") {
-    s.chooseLoadCase(loadCase);
-    s.control<QListWidget>("FrmHaupt", "TrgWahl")->setCurrentRow(sectionRow);
-    s.control<QRadioButton>("FrmHaupt", limit)->click();
-    fillAndCompute(s, inputs);
 }
 
 const Inputs kUniformPass{
@@ -117,7 +98,7 @@ class TestResultWindows : public QObject {
         QFETCH(QString, red);
         QFETCH(bool, pass);
         Session s;
-        computeWith(s, loadCase, inputs, sectionRow, qPrintable(limit));
+        s.compute(inputs, loadCase, sectionRow, qPrintable(limit));
         QVERIFY(s.shown("FrmErgAusg"));
 
         for (int row = 0; row < 10; ++row) {
@@ -169,7 +150,7 @@ class TestResultWindows : public QObject {
         QSignalSpy warnings(s.control<ipb::SoundCue>("FrmHaupt", "MMControl2"),
                             &ipb::SoundCue::started);
         for (const Inputs& inputs : {kUniformFail, kUniformFail, kUniformPass}) {
-            fillAndCompute(s, inputs);
+            s.compute(inputs);
             s.button("FrmErgAusg", "CmdReport")->click();
             s.button("FrmReport", "CmdNeuBerech")->click();
         }
@@ -187,7 +168,7 @@ class TestResultWindows : public QObject {
         QVERIFY(s.window("FrmHaupt")->isEnabled());
         QVERIFY(!s.window("FrmErgAusg") && !s.window("FrmReport"));
 
-        fillAndCompute(s, kPointFail);
+        s.compute(kPointFail);
         QVERIFY(!s.window("FrmHaupt")->isEnabled());
         QVERIFY(s.button("FrmHaupt", "CmdBerech")->isHidden());
         QVERIFY(!s.button("FrmHaupt", "CmdBack")->isEnabled());
@@ -229,7 +210,7 @@ class TestResultWindows : public QObject {
     // "Zurück" discards the results; the other load case starts with a fresh results window.
     void backAfterResultsStartsAFreshResultsWindow() {
         Session s;
-        computeWith(s, 1, kUniformPass);
+        s.compute(kUniformPass, 1);
         QPointer<QWidget> firstResults = s.window("FrmErgAusg");
         s.button("FrmErgAusg", "CmdReport")->click();
         s.button("FrmReport", "CmdNeuBerech")->click();
@@ -238,7 +219,7 @@ class TestResultWindows : public QObject {
         QVERIFY(!s.window("FrmErgAusg") && !s.window("FrmReport") && !s.window("FrmHaupt"));
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmStart")));
 
-        computeWith(s, 2, kPointFail);
+        s.compute(kPointFail, 2);
         QTRY_VERIFY(!firstResults);
         QVERIFY(!s.label("FrmErgAusg", "LabErgL")->isHidden());
         QCOMPARE(s.label("FrmErgAusg", "LabErgL")->text(), QString("5,0000"));
@@ -248,7 +229,7 @@ class TestResultWindows : public QObject {
     // Double-clicking the smiling face tells who made the program; the frowning face is mute.
     void smilingFaceShowsInfo() {
         Session s;
-        computeWith(s, 1, kUniformPass);
+        s.compute(kUniformPass, 1);
         s.button("FrmErgAusg", "CmdReport")->click();
         QTest::mouseDClick(s.control<ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
@@ -259,7 +240,7 @@ class TestResultWindows : public QObject {
         QCOMPARE(s.messages.seen[0].icon, QMessageBox::Information);
 
         s.button("FrmReport", "CmdNeuBerech")->click();
-        fillAndCompute(s, kUniformFail);
+        s.compute(kUniformFail);
         s.button("FrmErgAusg", "CmdReport")->click();
         QTest::mouseDClick(s.control<ImageControl>("FrmReport", "SchlechtBild"), Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
@@ -268,7 +249,7 @@ class TestResultWindows : public QObject {
     // The result windows are left only through their buttons; "Beenden" ends the program.
     void resultWindowsIgnoreCloseRequests() {
         Session s;
-        computeWith(s, 1, kUniformPass);
+        s.compute(kUniformPass, 1);
         s.window("FrmErgAusg")->close();
         s.button("FrmErgAusg", "CmdReport")->click();
         s.window("FrmReport")->close();
@@ -283,8 +264,7 @@ class TestResultWindows : public QObject {
     void numbersFollowTheLocale() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Session s;
-        computeWith(s, 1, {{"TextInput_plusq", "0"}, {"TextInput_l", "1"}, {"TextInput_nue", "10"}},
-                    11);
+        s.compute({{"TextInput_plusq", "0"}, {"TextInput_l", "1"}, {"TextInput_nue", "10"}}, 1, 11);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(s.label("FrmErgAusg", "LabErgFa")->text(), QString("1.0400"));
         QCOMPARE(s.label("FrmErgAusg", "LabErgMaxf")->text(), QString("< 0,001"));

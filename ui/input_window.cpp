@@ -1,18 +1,13 @@
 #include "input_window.h"
 
-#include "beam_analysis.h"
-#include "program.h"
 #include "report_window.h"
-#include "result_evaluation.h"
 #include "results_window.h"
 #include "section_table.h"
 #include "sound_cue.h"
-#include "start_window.h"
 #include "tab_order.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QTimer>
 
 #include <algorithm>
@@ -52,16 +47,10 @@ int keepNumberCharacter(int keyAscii) {
     return keyAscii >= 44 && keyAscii <= 57 && keyAscii != 45 && keyAscii != 47 ? keyAscii : 0;
 }
 
-char decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
-    return c != '\0' ? c : '.';
-}
-
 } // namespace
 
-InputWindow::InputWindow(Program& program)
-    : program_(program), values_(program.values), Timer1(new QTimer(this)),
+InputWindow::InputWindow(CalculationValues& values, ResultDisplay display)
+    : values_(values), display_(display), Timer1(new QTimer(this)),
       MMControl2(new SoundCue(QStringLiteral("MMControl2"), this)) {
     ui.setupUi(this);
     finishForm(this);
@@ -267,42 +256,54 @@ void InputWindow::Timer1_Timer() {
     }
 }
 
-void InputWindow::CmdBerech_Click() {
+InputTexts InputWindow::typedTexts() const {
     InputTexts texts;
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         texts[field] = box(field)->text().toStdString();
         texts.show(field, shown(box(field)));
     }
-    const InputReading reading = readInputs(texts, values_.input);
-    values_.input = reading.input;
-    if (reading.rejected) {
+    return texts;
+}
+
+void InputWindow::CmdBerech_Click() {
+    const InputTexts texts = typedTexts();
+    const CalculationOutcome outcome = calculate(texts, values_.section, values_.input.fmaxteiler,
+                                                 values_, localeDecimalSeparator());
+    values_ = outcome.values;
+    if (outcome.rejected) {
         ui.CmdBerech->setEnabled(false);
-        showMessage(this, QStringLiteral("Fehler:"), qtText(reading.rejected->message));
-        focusWithTextSelected(box(reading.rejected->field));
+        showMessage(this, QStringLiteral("Fehler:"), qtText(outcome.rejected->message));
+        focusWithTextSelected(box(outcome.rejected->field));
         return;
     }
-
-    const auto analysis = analyseBeam(values_.section, values_.input, values_.result);
-    if (!analysis) {
+    if (outcome.arithmeticFault) {
         ui.CmdBerech->setEnabled(false);
         showMessage(this, QStringLiteral("Fehler:"),
                     QStringLiteral("Rechenfehler - Eingaben prüfen! "));
         return;
     }
-    values_.input = analysis->input;
-    values_.result = analysis->result;
-    ErgAusgabe();
+    ErgAusgabe(outcome, texts);
 }
 
-void InputWindow::ErgAusgabe() {
-    const ResultView view = evaluateResults(values_, decimalSeparator());
+void InputWindow::computeWithSection(int row) {
+    resumeEditing();
+    ui.TrgWahl->setCurrentRow(row);
+    CmdBerech_Click();
+}
 
-    ResultsWindow& results = program_.resultsWindow.touch();
-    results.showRows(view);
-    results.setCalculationContext(calculationContext());
+void InputWindow::ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts) {
+    const ResultView& view = outcome.view;
 
-    ReportWindow& report = program_.reportWindow.touch();
+    ResultsWindow& results = display_.results.touch();
+    // The record on file is this calculation's, taken now: the boxes may be edited later while
+    // these results stay on screen.
+    const QListWidgetItem* item = ui.TrgWahl->currentItem();
+    results.showCalculation({QDateTime::currentDateTime(), texts,
+                             item ? findSection(item->text().toStdString()) : nullptr,
+                             outcome.values, view});
+
+    ReportWindow& report = display_.report.touch();
     report.prepare(view.report);
     if (view.report.warningSound) {
         MMControl2->play(QStringLiteral("1_M_2.wav"));
@@ -312,38 +313,6 @@ void InputWindow::ErgAusgabe() {
     results.offerWaysOn();
     lockForResults();
     showModeless(&results);
-}
-
-CalculationContext InputWindow::calculationContext() const {
-    CalculationContext context;
-    context.calculatedAt = QDateTime::currentDateTime();
-    context.pointLoad = shown(ui.TextInput_F);
-    // The drawing on show names the load case as the start window's tooltip does.
-    const ImageControl* drawing = context.pointLoad ? ui.BildLastf2 : ui.BildLastf1;
-    context.loadCase = drawing->accessibleName();
-    context.drawing = drawing->source();
-    if (const QListWidgetItem* item = ui.TrgWahl->currentItem()) {
-        context.sectionEntry = item->text();
-    }
-    context.designationDin = ui.LabBezZ2->text().trimmed();
-    context.designationEuro = ui.LabBezZ3->text().trimmed();
-    context.Ix = ui.LabAnzIx->text().trimmed();
-    context.Wx = ui.LabAnzWx->text().trimmed();
-    context.q0 = ui.LabAnzq0->text().trimmed();
-
-    // The boxes of this load case in working order, the safety last. A caption such as
-    // "Last +q [KN/m], max. 250" loses its input limit, which says nothing about this beam.
-    for (const auto& [label, box] :
-         {std::pair{ui.LabEing_plusq, ui.TextInput_plusq}, std::pair{ui.LabEing_F, ui.TextInput_F},
-          std::pair{ui.LabEing_la, ui.TextInput_la}, std::pair{ui.LabEing_lb, ui.TextInput_lb},
-          std::pair{ui.LabEing_l, ui.TextInput_l}, std::pair{ui.LabEing_nue, ui.TextInput_nue}}) {
-        if (shown(box)) {
-            context.inputs.append(
-                {label->text().section(QStringLiteral(", max."), 0, 0), box->text()});
-        }
-    }
-    context.deflectionLimit = QStringLiteral("l/%1").arg(values_.input.fmaxteiler);
-    return context;
 }
 
 void InputWindow::lockForResults() {
@@ -376,14 +345,11 @@ void InputWindow::CmdBack_Click() {
     values_.input.la = 0;
     values_.input.lb = 0;
     values_.result.lastfall = 0;
-    program_.inputWindow.unload();
-    program_.resultsWindow.unload();
-    program_.reportWindow.unload();
-    showModeless(&program_.startWindow.touch());
+    emit backRequested();
 }
 
 void InputWindow::CmdQuit_Click() {
-    program_.end();
+    emit quitRequested();
 }
 
 void InputWindow::closeEvent(QCloseEvent* event) {
@@ -391,7 +357,7 @@ void InputWindow::closeEvent(QCloseEvent* event) {
     // while results are on screen the window is locked and its close box does nothing.
     if (isEnabled()) {
         event->accept();
-        program_.end();
+        emit quitRequested();
     } else {
         event->ignore();
     }

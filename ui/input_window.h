@@ -1,9 +1,10 @@
 #pragma once
 
 #include "beam_values.h"
-#include "calculation_record.h"
-#include "input_reading.h"
+#include "calculation.h"
+#include "load_case.h"
 #include "ui_input_window.h"
+#include "window_services.h"
 
 #include <QWidget>
 
@@ -14,12 +15,14 @@ class QTimer;
 
 namespace ipb {
 
-class Program;
+class ReportWindow;
+class ResultsWindow;
 class SoundCue;
 
-enum class LoadCase {
-    UniformLoad = 1, // self weight plus a uniform load, span typed
-    PointLoad = 2,   // plus one point load F at la from A and lb from B; the span is la + lb
+// The two windows a calculation fills, loaded when first needed.
+struct ResultDisplay {
+    FormSlot<ResultsWindow>& results;
+    FormSlot<ReportWindow>& report;
 };
 
 // Where the engineer types the loads, lengths and required safety, picks the section and the
@@ -28,7 +31,8 @@ class InputWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit InputWindow(Program& program);
+    // The values live outside the window: they outlast its widgets for the whole run.
+    InputWindow(CalculationValues& values, ResultDisplay display);
 
     void setUpLoadCase(LoadCase loadCase);
 
@@ -38,6 +42,14 @@ class InputWindow : public QWidget {
     void resumeEditing();
 
     QLineEdit* box(InputField field) const;
+
+    // Chooses the section in the list, as a user's click would, and computes at once with the
+    // inputs as they stand, as "Berechnen" would.
+    void computeWithSection(int row);
+
+  signals:
+    void backRequested();
+    void quitRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,15 +65,14 @@ class InputWindow : public QWidget {
     void CmdBerech_Click();
     void CmdBack_Click();
     void CmdQuit_Click();
-    void ErgAusgabe();
+    void ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts);
 
-    // What the window shows for the calculation that has just run, for the filed record.
-    CalculationContext calculationContext() const;
+    InputTexts typedTexts() const;
     bool defaultButtonActive() const;
     bool shown(QWidget* w) const { return !w->isHidden(); }
 
-    Program& program_;
     CalculationValues& values_;
+    ResultDisplay display_;
     Ui::FrmHaupt ui;
     QTimer* Timer1;
     SoundCue* MMControl2;

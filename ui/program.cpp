@@ -5,9 +5,11 @@
 #include "record_commands.h"
 #include "report_window.h"
 #include "results_window.h"
+#include "section_choice_dialog.h"
 #include "sound_cue.h"
 #include "start_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 
@@ -18,8 +20,8 @@ static void initialiseAssets() {
 namespace ipb {
 
 Program::Program()
-    : startWindow([this] { return new StartWindow(*this); }),
-      inputWindow([this] { return new InputWindow(*this); }),
+    : startWindow([this] { return createStartWindow(); }),
+      inputWindow([this] { return createInputWindow(); }),
       resultsWindow([this] { return createResultsWindow(); }),
       reportWindow([this] { return createReportWindow(); }) {
     initialiseAssets();
@@ -35,11 +37,44 @@ void Program::start() {
     showModeless(&startWindow.touch());
 }
 
+StartWindow* Program::createStartWindow() {
+    auto* start = new StartWindow;
+    QObject::connect(start, &StartWindow::loadCaseChosen, start,
+                     [this](LoadCase loadCase) { openInputWindow(loadCase); });
+    QObject::connect(start, &StartWindow::firstFrameShown, start, [this] { setIcon(); });
+    QObject::connect(start, &StartWindow::quitRequested, start, [this] { end(); });
+    return start;
+}
+
+InputWindow* Program::createInputWindow() {
+    auto* input = new InputWindow(values, {resultsWindow, reportWindow});
+    QObject::connect(input, &InputWindow::backRequested, input, [this] { backToStart(); });
+    QObject::connect(input, &InputWindow::quitRequested, input, [this] { end(); });
+    return input;
+}
+
+void Program::openInputWindow(LoadCase loadCase) {
+    InputWindow& input = inputWindow.touch();
+    input.setUpLoadCase(loadCase);
+    showModeless(&input);
+    if (StartWindow* start = startWindow.loaded()) {
+        start->hide();
+    }
+}
+
+void Program::backToStart() {
+    inputWindow.unload();
+    resultsWindow.unload();
+    reportWindow.unload();
+    showModeless(&startWindow.touch());
+}
+
 ResultsWindow* Program::createResultsWindow() {
     auto* results = new ResultsWindow;
     QObject::connect(results, &ResultsWindow::reportRequested, results,
                      [this] { showModeless(&reportWindow.touch()); });
     QObject::connect(results, &ResultsWindow::endRequested, results, [this] { end(); });
+    addLightestSectionCommand(results);
     return results;
 }
 
@@ -55,7 +90,36 @@ ReportWindow* Program::createReportWindow() {
         inputWindow.touch().resumeEditing();
     });
     QObject::connect(report, &ReportWindow::endRequested, report, [this] { end(); });
+    addLightestSectionCommand(report);
     return report;
+}
+
+void Program::addLightestSectionCommand(QWidget* window) {
+    QAction* lightest =
+        addWindowCommand(window, "ActionLightest", QStringLiteral("Leichtestes Profil suchen…"),
+                         QKeySequence(Qt::CTRL | Qt::Key_L));
+    QObject::connect(lightest, &QAction::triggered, window,
+                     [this, window] { chooseLightestSection(window); });
+}
+
+void Program::chooseLightestSection(QWidget* over) {
+    const ResultsWindow* results = resultsWindow.loaded();
+    if (!results || !results->record() || !results->record()->section) {
+        return;
+    }
+    const CalculationRecord record = *results->record();
+    const SectionComparison comparison =
+        compareSections(record.texts, record.values.input.fmaxteiler, record.values,
+                        localeDecimalSeparator());
+    SectionChoiceDialog dialog(comparison,
+                               static_cast<int>(record.section - kSectionTable.data()), over);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0 || hasEnded()) {
+        return;
+    }
+    // As after "Neue Rechnung": the verdict shown belongs to the old section.
+    const int row = dialog.chosenRow();
+    reportWindow.unload();
+    inputWindow.touch().computeWithSection(row);
 }
 
 void Program::setIcon() {

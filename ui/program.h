@@ -11,9 +11,11 @@ class StartWindow;
 class InputWindow;
 class ResultsWindow;
 class ReportWindow;
+enum class LoadCase;
 
 // The four windows, each existing at most once, and the values of the calculation, which the
-// input window owns but which outlive its widgets for the whole run.
+// input window owns but which outlive its widgets for the whole run. The windows ask for what
+// lies beyond them (another window, the end); the program connects those requests.
 class Program {
   public:
     Program();
@@ -44,8 +46,16 @@ class Program {
 
   private:
     std::array<QWidget*, 4> loadedWindows() const;
+    StartWindow* createStartWindow();
+    InputWindow* createInputWindow();
     ResultsWindow* createResultsWindow();
     ReportWindow* createReportWindow();
+    void openInputWindow(LoadCase loadCase);
+    void backToStart();
+    // "Leichtestes Profil suchen…": the calculation on display with every section; the section
+    // taken is computed at once.
+    void addLightestSectionCommand(QWidget* window);
+    void chooseLightestSection(QWidget* over);
 
     bool ended_ = false;
 };

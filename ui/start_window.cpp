@@ -1,15 +1,14 @@
 #include "start_window.h"
 
-#include "input_window.h"
-#include "program.h"
 #include "sound_cue.h"
+#include "window_services.h"
 
 #include <QCloseEvent>
 
 namespace ipb {
 
-StartWindow::StartWindow(Program& program)
-    : program_(program), MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
+StartWindow::StartWindow()
+    : MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
     ui.setupUi(this);
     finishForm(this);
     connect(ui.BildLastf1, &ImageControl::clicked, this, &StartWindow::BildLastf1_Click);
@@ -34,30 +33,23 @@ void StartWindow::paintEvent(QPaintEvent* event) {
         firstFrameWorkDue_ = false;
         afterPendingEvents(this, [this] {
             MMControl1->play("Aufloes1.wav");
-            program_.setIcon();
+            emit firstFrameShown();
         });
     }
 }
 
 void StartWindow::BildLastf1_Click() {
-    openInputWindow(LoadCase::UniformLoad);
+    emit loadCaseChosen(LoadCase::UniformLoad);
 }
 
 void StartWindow::BildLastf2_Click() {
-    openInputWindow(LoadCase::PointLoad);
-}
-
-void StartWindow::openInputWindow(LoadCase loadCase) {
-    InputWindow& input = program_.inputWindow.touch();
-    input.setUpLoadCase(loadCase);
-    showModeless(&input);
-    hide();
+    emit loadCaseChosen(LoadCase::PointLoad);
 }
 
 void StartWindow::closeEvent(QCloseEvent* event) {
     // Only the start window is loaded when it can be closed: closing it ends the program.
     event->accept();
-    program_.end();
+    emit quitRequested();
 }
 
 } // namespace ipb

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "load_case.h"
 #include "ui_start_window.h"
 
 #include <QWidget>
 
 namespace ipb {
 
-class Program;
-enum class LoadCase;
 class SoundCue;
 
 // The first window: the two load cases as pictures and a note on the range of validity.
@@ -15,7 +14,13 @@ class StartWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit StartWindow(Program& program);
+    StartWindow();
+
+  signals:
+    void loadCaseChosen(LoadCase loadCase);
+    void quitRequested();
+    // The first frame is on the screen: work that must not delay it may start.
+    void firstFrameShown();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,9 +30,6 @@ class StartWindow : public QWidget {
     void Form_Load();
     void BildLastf1_Click();
     void BildLastf2_Click();
-    void openInputWindow(LoadCase loadCase);
-
-    Program& program_;
     Ui::FrmStart ui;
     SoundCue* MMControl1;
     bool firstFrameWorkDue_ = false;

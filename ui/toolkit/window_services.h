@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+class QAction;
+class QKeySequence;
 class QLabel;
 
 namespace ipb {
@@ -48,6 +50,10 @@ template <class Form> class FormSlot {
 // A text of the calculation core (UTF-8) as the windows show it.
 QString qtText(std::string_view text);
 
+// The decimal separator of the user's locale for the calculation's number texts: a comma in
+// German, a point where the locale has no single-character one.
+char localeDecimalSeparator();
+
 // Completes a window built from its form: fractional point sizes and its designed screen
 // position, kept wholly on the screen whenever the window is shown.
 void finishForm(QWidget* form);
@@ -59,6 +65,12 @@ QPoint placeInside(const QRect& frame, const QRect& available);
 
 // Windows left only through their own buttons: fixed size, no close box.
 void makeFixedDialog(QWidget* window);
+
+// Adds a command to a window's context menu (right mouse button, the Menu key, Shift+F10) with
+// its shortcut, which works while that window is the active one. The window's buttons and
+// layout stay as they are.
+QAction* addWindowCommand(QWidget* window, const char* name, const QString& text,
+                          const QKeySequence& keys);
 
 // The controls of a window in the order of their design tab index.
 std::vector<QWidget*> designTabOrder(QWidget* form);

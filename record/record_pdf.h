@@ -19,7 +19,7 @@ extern SaveFileQuestion askPdfFileName;
 // the section and the time of the calculation.
 QString proposedPdfPath(const CalculationRecord& record);
 
-// Writes the record as a one-page A4 PDF into an open device; false if nothing could be drawn.
+// Writes the record as a two-page A4 PDF into an open device; false if nothing could be drawn.
 bool writeRecordPdf(QIODevice& device, const CalculationRecord& record);
 
 // Asks for a file name and saves the record there. The file is written beside its final place

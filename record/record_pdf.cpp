@@ -30,13 +30,13 @@ bool writeRecordPdf(QIODevice& device, const CalculationRecord& record) {
     QPdfWriter writer(&device);
     writer.setPageLayout(recordPageLayout());
     writer.setResolution(1200);
-    writer.setTitle(QStringLiteral("Trägerberechnung %1").arg(record.context.designationDin));
+    writer.setTitle(QStringLiteral("Trägerberechnung %1").arg(designationDin(record)));
     writer.setCreator(programTitle());
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
-    paintRecord(painter, record);
+    paintRecord(painter, writer, record);
     return painter.end();
 }
 

@@ -1,8 +1,13 @@
 #include "record_page.h"
 
+#include "record_diagrams.h"
+#include "record_workings.h"
+#include "window_services.h"
+
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPaintDevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -105,7 +110,7 @@ void paintHeader(PageWriter& page, const CalculationRecord& record) {
     page.text(0, page.width(), QStringLiteral("Einfeldträger aus Walzprofil IPB (HE-B)"), small);
     const QString when =
         QLocale(QLocale::German, QLocale::Germany)
-            .toString(record.context.calculatedAt,
+            .toString(record.calculatedAt,
                       QStringLiteral("'Berechnet am' dd.MM.yyyy 'um' HH:mm:ss 'Uhr'"));
     page.text(0, page.width(), when, small, kInk, Qt::AlignRight);
     page.y += page.lineHeight(small) + page.mm(1);
@@ -121,14 +126,13 @@ void paintPair(PageWriter& page, double captionX, double valueRight, const QStri
 }
 
 void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) {
-    const CalculationContext& c = record.context;
     const QFont body = recordFont(kBodyPoints);
     const double top = page.y;
     const double columnRight = page.width() - page.mm(kDrawingWidthMm + 6);
 
     page.heading(QStringLiteral("Lastfall"));
     const double drawingTop = page.y;
-    page.paragraph(0, columnRight, c.loadCase, body);
+    page.paragraph(0, columnRight, loadCaseName(record), body);
 
     page.heading(QStringLiteral("Profil"));
     const double valueX = page.mm(38);
@@ -137,16 +141,18 @@ void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) 
         page.text(valueX, columnRight, value, body);
         page.y += page.lineHeight(body);
     };
-    line(QStringLiteral("Auswahl in der Liste"), c.sectionEntry.trimmed());
-    line(QStringLiteral("Bezeichnung DIN"), c.designationDin);
-    line(QStringLiteral("Euronorm"), c.designationEuro);
-    line(QStringLiteral("Querschnittswerte"), c.Ix);
-    line(QString(), c.Wx);
-    line(QString(), c.q0);
+    line(QStringLiteral("Auswahl in der Liste"),
+         record.section ? qtText(record.section->Size) : QString());
+    line(QStringLiteral("Bezeichnung DIN"), designationDin(record));
+    line(QStringLiteral("Euronorm"), designationEuro(record));
+    QString caption = QStringLiteral("Querschnittswerte");
+    for (const QString& value : sectionValueTexts(record)) {
+        line(std::exchange(caption, QString()), value);
+    }
 
     // The drawing beside the text, in the window's proportions (2 : 1), framed like there.
-    if (!c.drawing.isEmpty()) {
-        QSvgRenderer drawing(c.drawing);
+    {
+        QSvgRenderer drawing(loadCaseDrawing(record));
         const QRectF box(page.width() - page.mm(kDrawingWidthMm), drawingTop,
                          page.mm(kDrawingWidthMm), page.mm(kDrawingWidthMm / 2));
         drawing.render(&page.painter(), box);
@@ -160,11 +166,11 @@ void paintInputs(PageWriter& page, const CalculationRecord& record) {
     page.heading(QStringLiteral("Eingaben"));
     const QFont body = recordFont(kBodyPoints);
     const double valueRight = page.mm(kValueRightMm);
-    for (const RecordLine& input : record.context.inputs) {
+    for (const RecordLine& input : inputLines(record)) {
         paintPair(page, 0, valueRight, input.caption, input.value, body);
     }
     paintPair(page, 0, valueRight, QStringLiteral("Max. zul. Durchbiegung"),
-              record.context.deflectionLimit, body);
+              deflectionLimitText(record), body);
 }
 
 void paintResults(PageWriter& page, const CalculationRecord& record) {
@@ -174,7 +180,7 @@ void paintResults(PageWriter& page, const CalculationRecord& record) {
     const double valueRight = page.mm(kValueRightMm);
     const double rowHeight = page.lineHeight(body) + page.mm(1.2);
     page.rule(0, page.width(), 0.2, kRule);
-    for (const RecordRow& row : record.rows) {
+    for (const RecordRow& row : resultRows(record)) {
         page.y += page.mm(0.6);
         // The span row without a point load stays greyed and empty, as in the window.
         page.text(0, valueRight, row.caption, body, row.shown ? kInk : kGreyed);
@@ -200,13 +206,13 @@ void paintVerdict(PageWriter& page, const CalculationRecord& record) {
     page.text(pad, page.width() - pad, verdictLine(record), bold);
     page.y += page.lineHeight(bold);
     const QString detail =
-        record.pass
+        passes(record)
             ? QStringLiteral("Biegespannung und Durchbiegung innerhalb der zulässigen Werte")
             : QStringLiteral("Nicht eingehalten: ") + failedChecks(record);
     page.text(pad, page.width() - pad, detail, body);
     page.y += page.lineHeight(body) + pad;
     // The report window's colour as a frame; the words above carry the verdict in grey print.
-    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.pass ? kGreen : kRed);
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, passes(record) ? kGreen : kRed);
 }
 
 void paintMethod(PageWriter& page, const CalculationRecord& record) {
@@ -220,7 +226,7 @@ void paintMethod(PageWriter& page, const CalculationRecord& record) {
                                   "Streckenlast enthält das Eigengewicht q0 des Profils."),
                    small);
     page.y += gap;
-    if (record.context.pointLoad) {
+    if (hasPointLoad(record)) {
         page.paragraph(
             0, page.width(),
             QStringLiteral("Größtes Biegemoment: Feldmoment der Streckenlast plus Moment "
@@ -243,17 +249,56 @@ void paintMethod(PageWriter& page, const CalculationRecord& record) {
     }
 }
 
-void paintFooter(PageWriter& page, const CalculationRecord& record) {
+void paintWorkings(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Rechenweg"));
+    const QFont small = recordFont(kSmallPoints);
+    page.paragraph(0, page.width(),
+                   QStringLiteral("E = 21000 kN/cm², Bezugsfestigkeit 330 N/mm². Lasten in kN "
+                                  "und kN/m, Längen in m, Ix in cm⁴, Wx in cm³; der Faktor 10⁷ "
+                                  "ergibt die Durchbiegung in mm."),
+                   small);
+    page.y += page.mm(1);
+    for (const QString& line : workingLines(record)) {
+        page.paragraph(page.mm(2), page.width(), line, small);
+        page.y += page.mm(0.4);
+    }
+}
+
+void paintExactMaxima(PageWriter& page, const CalculationRecord& record) {
+    page.heading(QStringLiteral("Genaue Größtwerte"));
+    const QFont body = recordFont(kBodyPoints);
+    for (const ExactLine& line : exactLines(record)) {
+        page.text(0, page.width(), exactLineText(line), body);
+        page.y += page.lineHeight(body);
+    }
+    const QStringList notes = exactVerdictNotes(record);
+    if (notes.isEmpty()) {
+        return;
+    }
+    // A framed note where the exact figures would decide otherwise than the program's.
+    page.y += page.mm(2);
+    const double pad = page.mm(2);
+    const double top = page.y;
+    page.y += pad;
+    for (const QString& note : notes) {
+        page.paragraph(pad, page.width() - pad, note, recordFont(kBodyPoints, true));
+    }
+    page.y += pad;
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.5, kRed);
+}
+
+void paintFooter(PageWriter& page, const CalculationRecord& record, int pageNumber) {
     const QFont small = recordFont(kSmallPoints);
     page.y = page.height() - page.lineHeight(small) - page.mm(1);
     page.rule(0, page.width(), 0.2, kRule);
     page.y += page.mm(1);
     page.text(0, page.width(),
               QStringLiteral("Rechnungsprotokoll %1, %2")
-                  .arg(record.context.designationDin,
-                       record.context.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+                  .arg(designationDin(record),
+                       record.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
               small, kRule);
-    page.text(0, page.width(), QStringLiteral("Seite 1 von 1"), small, kRule, Qt::AlignRight);
+    page.text(0, page.width(), QStringLiteral("Seite %1 von 2").arg(pageNumber), small, kRule,
+              Qt::AlignRight);
 }
 
 } // namespace
@@ -263,17 +308,30 @@ QPageLayout recordPageLayout() {
                        QPageLayout::Millimeter);
 }
 
-void paintRecord(QPainter& painter, const CalculationRecord& record) {
+void paintRecord(QPainter& painter, QPagedPaintDevice& device, const CalculationRecord& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    {
+        PageWriter page(painter);
+        paintHeader(page, record);
+        paintLoadCaseAndSection(page, record);
+        paintInputs(page, record);
+        paintResults(page, record);
+        paintVerdict(page, record);
+        paintMethod(page, record);
+        paintFooter(page, record, 1);
+    }
+    device.newPage();
     PageWriter page(painter);
     paintHeader(page, record);
-    paintLoadCaseAndSection(page, record);
-    paintInputs(page, record);
-    paintResults(page, record);
-    paintVerdict(page, record);
-    paintMethod(page, record);
-    paintFooter(page, record);
+    paintWorkings(page, record);
+    page.heading(QStringLiteral("Schnittgrößen und Biegelinie"));
+    const double diagramsHeight = page.mm(112);
+    paintBeamDiagrams(painter, QRectF(0, page.y, page.width(), diagramsHeight),
+                      beamModel(record.values), page.mm(1));
+    page.y += diagramsHeight;
+    paintExactMaxima(page, record);
+    paintFooter(page, record, 2);
     painter.restore();
 }
 

@@ -1,10 +1,14 @@
 #include "window_services.h"
 
+#include <QAction>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVariant>
 
@@ -108,6 +112,12 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+char localeDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
+    return c != '\0' ? c : '.';
+}
+
 QPoint placeInside(const QRect& frame, const QRect& available) {
     const auto axis = [](int start, int length, int areaStart, int areaLength) {
         if (length >= areaLength) {
@@ -146,6 +156,35 @@ void makeFixedDialog(QWidget* window) {
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
+}
+
+QAction* addWindowCommand(QWidget* window, const char* name, const QString& text,
+                          const QKeySequence& keys) {
+    if (window->contextMenuPolicy() != Qt::ActionsContextMenu) {
+        window->setContextMenuPolicy(Qt::ActionsContextMenu);
+        // Not every platform turns the Menu key into a context menu event, and none turns
+        // Shift+F10 into one, so both open the menu here, beside the focused control.
+        auto* menuKeys = new QShortcut(window);
+        menuKeys->setObjectName(QStringLiteral("MenuKeys"));
+        menuKeys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+        menuKeys->setContext(Qt::WindowShortcut);
+        QObject::connect(menuKeys, &QShortcut::activated, window, [window] {
+            QWidget* focus = window->focusWidget();
+            const QPoint at =
+                focus && focus->window() == window
+                    ? focus->mapToGlobal(focus->rect().center())
+                    : window->mapToGlobal(QPoint(window->width() / 3, window->height() / 3));
+            QMenu::exec(window->actions(), at, nullptr, window);
+        });
+    }
+    auto* action = new QAction(text, window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    // Only while this window is the active one: the other windows keep their own keys.
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    window->addAction(action);
+    return action;
 }
 
 std::vector<QWidget*> designTabOrder(QWidget* form) {

@@ -1,5 +1,7 @@
 #include "record_clipboard.h"
 
+#include "record_workings.h"
+
 #include <QMimeData>
 
 namespace ipb {
@@ -14,29 +16,33 @@ struct Field {
 };
 
 QList<Field> recordFields(const CalculationRecord& record) {
-    const CalculationContext& c = record.context;
     QList<Field> fields{
         {QStringLiteral("Programm"), programTitle(), {}},
         {QStringLiteral("Berechnet am"),
-         c.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
+         record.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
          {}},
-        {QStringLiteral("Lastfall"), c.loadCase, {}},
-        {QStringLiteral("Profil"), c.designationDin, c.designationEuro},
+        {QStringLiteral("Lastfall"), loadCaseName(record), {}},
+        {QStringLiteral("Profil"), designationDin(record), designationEuro(record)},
     };
-    for (const QString& sectionValue : {c.Ix, c.Wx, c.q0}) {
+    for (const QString& sectionValue : sectionValueTexts(record)) {
         const SectionValueParts parts = splitSectionValue(sectionValue);
         fields.append(Field{parts.name, parts.value, parts.unit});
     }
-    for (const RecordLine& input : c.inputs) {
+    for (const RecordLine& input : inputLines(record)) {
         const CaptionParts caption = splitCaption(input.caption);
         fields.append(Field{caption.name, input.value, caption.unit});
     }
-    fields.append(Field{QStringLiteral("Max. zul. Durchbiegung"), c.deflectionLimit, {}});
+    fields.append(Field{QStringLiteral("Max. zul. Durchbiegung"), deflectionLimitText(record), {}});
     fields.append(Field{QStringLiteral("Urteil"), verdictLine(record), failedChecks(record)});
     fields.append(Field{}); // a blank line between the data and the results
-    for (const RecordRow& row : record.rows) {
+    for (const RecordRow& row : resultRows(record)) {
         const CaptionParts caption = splitCaption(row.caption);
         fields.append(Field{caption.name, row.value, caption.unit, row.inadmissible});
+    }
+    // The true maxima along the span, after the program's figures they check.
+    for (const ExactLine& line : exactLines(record)) {
+        fields.append(Field{QStringLiteral("%1 genau (x = %2 m)").arg(line.symbol, line.place),
+                            line.value, line.unit});
     }
     return fields;
 }

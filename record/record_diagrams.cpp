@@ -1,0 +1,199 @@
+#include "record_diagrams.h"
+
+#include "record_workings.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace ipb {
+namespace {
+
+const QColor kInk(0x00, 0x00, 0x00);
+const QColor kCurve(0x00, 0x3C, 0x8C);
+const QColor kFill(0xDD, 0xE6, 0xF2);
+const QColor kGuide(0x80, 0x80, 0x80);
+
+struct Marked {
+    double x;
+    double value;
+    bool below; // write the value below the curve point rather than above it
+};
+
+struct Diagram {
+    QString caption;
+    std::function<double(double)> line;
+    bool downwards; // positive values drawn below the axis
+    int decimals;
+    std::vector<Marked> marks;
+};
+
+QFont smallFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+// Places along the span where the curve is evaluated: evenly spaced, plus both sides of the
+// point load so the kink of the moment and the step of the shear are drawn sharp.
+std::vector<double> samplePlaces(const BeamModel& beam) {
+    constexpr int kSteps = 240;
+    std::vector<double> xs;
+    for (int i = 0; i <= kSteps; ++i) {
+        xs.push_back(beam.l * i / kSteps);
+    }
+    if (beam.F > 0) {
+        xs.push_back(beam.la);
+        xs.push_back(std::nextafter(beam.la, beam.l));
+    }
+    std::sort(xs.begin(), xs.end());
+    return xs;
+}
+
+void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const Diagram& d,
+                  double mm) {
+    const QFont font = smallFont();
+    const QFontMetricsF metrics(font, p.device());
+    p.setFont(font);
+    p.setPen(kInk);
+    p.drawText(QRectF(box.left(), box.top(), box.width(), metrics.height()),
+               Qt::AlignLeft | Qt::AlignTop, d.caption);
+
+    const std::vector<double> xs = samplePlaces(beam);
+    double top = 0, bottom = 0; // extremes of the values as drawn (downwards positive)
+    for (double x : xs) {
+        const double v = d.downwards ? d.line(x) : -d.line(x);
+        top = std::min(top, v);
+        bottom = std::max(bottom, v);
+    }
+    const QRectF plot = box.adjusted(mm * 2, metrics.height() * 2.2, -mm * 2,
+                                     -metrics.height() * 1.4);
+    const double range = std::max(bottom - top, 1e-12);
+    const double scaleY = plot.height() / range;
+    const double axisY = plot.top() - top * scaleY;
+    const auto at = [&](double x, double value) {
+        const double drawn = d.downwards ? value : -value;
+        return QPointF(plot.left() + x / beam.l * plot.width(), axisY + drawn * scaleY);
+    };
+
+    QPainterPath curve(QPointF(plot.left(), axisY));
+    for (double x : xs) {
+        curve.lineTo(at(x, d.line(x)));
+    }
+    curve.lineTo(QPointF(plot.right(), axisY));
+    curve.closeSubpath();
+    p.setPen(QPen(kCurve, mm * 0.3));
+    p.setBrush(kFill);
+    p.drawPath(curve);
+
+    // The axis with the supports and the place of the point load.
+    p.setPen(QPen(kInk, mm * 0.25));
+    p.drawLine(QPointF(plot.left(), axisY), QPointF(plot.right(), axisY));
+    p.setPen(QPen(kGuide, mm * 0.15, Qt::DashLine));
+    std::vector<double> guides{0, beam.l};
+    if (beam.F > 0) {
+        guides.push_back(beam.la);
+    }
+    for (double x : guides) {
+        const double gx = at(x, 0).x();
+        p.drawLine(QPointF(gx, plot.top()), QPointF(gx, plot.bottom()));
+    }
+
+    p.setPen(kInk);
+    for (const Marked& mark : d.marks) {
+        const QPointF point = at(mark.x, mark.value);
+        const QString text = germanNumber(std::round(mark.value * std::pow(10, d.decimals)) /
+                                          std::pow(10, d.decimals));
+        const double width = metrics.horizontalAdvance(text) + mm;
+        double left = std::clamp(point.x() - width / 2, box.left(), box.right() - width);
+        const double y = mark.below ? point.y() + mm * 0.5 : point.y() - metrics.height() - mm * 0.5;
+        p.drawText(QRectF(left, y, width, metrics.height()), Qt::AlignCenter, text);
+        p.drawEllipse(point, mm * 0.4, mm * 0.4);
+    }
+}
+
+// The beam itself over the span scale: the supports A and B, and the point load as an arrow.
+void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, double mm) {
+    const QRectF span = box.adjusted(mm * 2, 0, -mm * 2, 0);
+    const double beamY = box.bottom() - mm * 3;
+    p.setPen(QPen(kInk, mm * 0.6));
+    p.drawLine(QPointF(span.left(), beamY), QPointF(span.right(), beamY));
+    p.setPen(QPen(kInk, mm * 0.2));
+    p.setBrush(Qt::NoBrush);
+    const QFont font = smallFont();
+    p.setFont(font);
+    for (const auto& [x, name] : {std::pair{span.left(), QStringLiteral("A")},
+                                  std::pair{span.right(), QStringLiteral("B")}}) {
+        const QPointF tip(x, beamY + mm * 0.3);
+        p.drawPolygon(QPolygonF{tip, tip + QPointF(-mm * 1.5, mm * 2.5), tip + QPointF(mm * 1.5, mm * 2.5)});
+        p.drawText(QRectF(x - mm * 6, beamY, mm * 4, mm * 3), Qt::AlignRight | Qt::AlignVCenter,
+                   name);
+    }
+    if (beam.F > 0) {
+        const double x = span.left() + beam.la / beam.l * span.width();
+        p.setPen(QPen(kInk, mm * 0.35));
+        p.drawLine(QPointF(x, box.top() + mm), QPointF(x, beamY - mm * 0.5));
+        p.setBrush(kInk);
+        const QPointF tip(x, beamY - mm * 0.4);
+        p.drawPolygon(QPolygonF{tip, tip + QPointF(-mm * 0.9, -mm * 2), tip + QPointF(mm * 0.9, -mm * 2)});
+        p.drawText(QRectF(x + mm, box.top(), mm * 10, mm * 4), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("F"));
+    }
+}
+
+} // namespace
+
+void paintBeamDiagrams(QPainter& painter, const QRectF& area, const BeamModel& beam, double mm) {
+    painter.save();
+    const double sketch = mm * 9;
+    paintBeamSketch(painter, QRectF(area.left(), area.top(), area.width(), sketch), beam, mm);
+    const double gap = mm * 2;
+    const double height = (area.height() - sketch - 2 * gap) / 3;
+    const Maximum mMax = maximumMoment(beam);
+    const Maximum wMax = maximumDeflection(beam);
+    const bool point = beam.F > 0;
+    const double la = beam.la;
+
+    // Shear: up is positive. The values at A and B, and both sides of the step under the load.
+    Diagram shear{QStringLiteral("Querkraft V [kN]"),
+                  [&](double x) { return shearForce(beam, x); },
+                  false,
+                  2,
+                  {{0, shearForce(beam, 0), false}, {beam.l, shearForce(beam, beam.l), true}}};
+    if (point) {
+        shear.marks.push_back({la, shearForce(beam, la), false});
+        shear.marks.push_back({la, shearForce(beam, std::nextafter(la, beam.l)), true});
+    }
+    Diagram moment{QStringLiteral("Biegemoment M [kNm]"),
+                   [&](double x) { return bendingMoment(beam, x); },
+                   true,
+                   2,
+                   {{0, 0, false}, {beam.l, 0, false}, {mMax.x, mMax.value, true}}};
+    Diagram bending{QStringLiteral("Biegelinie w [mm]"),
+                    [&](double x) { return deflection(beam, x); },
+                    true,
+                    2,
+                    {{0, 0, false}, {beam.l, 0, false}, {wMax.x, wMax.value, true}}};
+    // Under the point load, unless the maximum stands there already.
+    if (point && std::abs(mMax.x - la) > beam.l * 1e-3) {
+        moment.marks.push_back({la, bendingMoment(beam, la), true});
+    }
+    if (point && std::abs(wMax.x - la) > beam.l * 0.08) {
+        bending.marks.push_back({la, deflection(beam, la), true});
+    }
+
+    double y = area.top() + sketch;
+    for (const Diagram* d : {&shear, &moment, &bending}) {
+        paintDiagram(painter, QRectF(area.left(), y, area.width(), height), beam, *d, mm);
+        y += height + gap;
+    }
+    painter.restore();
+}
+
+} // namespace ipb

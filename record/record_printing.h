@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calculation_record.h"
+
+class QWidget;
+
+namespace ipb {
+
+// Prints the record through Qt's print dialog. Without a printer the dialog offers the record's
+// own PDF file name; a print that fails gives a "Fehler:" message over parent.
+void printRecord(QWidget* parent, const CalculationRecord& record);
+
+// Shows Qt's print preview of the record's pages, from which it can be printed as well.
+void previewRecord(QWidget* parent, const CalculationRecord& record);
+
+} // namespace ipb

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "calculation.h"
+#include "section_table.h"
+
+#include <array>
+#include <string>
+
+namespace ipb {
+
+// One section put through the calculation on display.
+struct SectionCheck {
+    const BeamSection* section = nullptr;
+    CalculationOutcome outcome;
+    // How much of the allowable stress and deflection the section uses: "74,3 %".
+    std::string stressUtilisation;
+    std::string deflectionUtilisation;
+
+    bool passes() const {
+        return outcome.succeeded() && outcome.view.verdict == Verdict::Pass;
+    }
+};
+
+using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;
+
+// The same typed inputs and deflection limit with each of the twelve sections, lightest first,
+// each through exactly the calculation the compute command runs.
+SectionComparison compareSections(const InputTexts& texts, DeflectionLimit limit,
+                                  const CalculationValues& carried, char decimalSeparator);
+
+// The row of the lightest section that passes, or -1 when none does.
+int lightestPassing(const SectionComparison& comparison);
+
+} // namespace ipb

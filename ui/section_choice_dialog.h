@@ -1,0 +1,29 @@
+#pragma once
+
+#include "section_comparison.h"
+#include "ui_section_choice_dialog.h"
+
+#include <QDialog>
+
+namespace ipb {
+
+// "Which section do I need?": every section put through the calculation on display, lightest
+// first, with the lightest one that passes proposed. Any row may be taken; the engineer decides.
+class SectionChoiceDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // `shownRow` is the section of the calculation on display, marked in the table.
+    SectionChoiceDialog(const SectionComparison& comparison, int shownRow, QWidget* parent);
+
+    // The section taken, as its row in the section table; -1 when none is selected.
+    int chosenRow() const;
+
+  private:
+    void fillTable(const SectionComparison& comparison, int shownRow);
+    void fitScreen();
+
+    Ui::FrmProfilwahl ui;
+};
+
+} // namespace ipb
