@@ -47,7 +47,8 @@ double shearForce(const BeamModel& beam, double x) {
 }
 
 double bendingMoment(const BeamModel& beam, double x) {
-    return supportForceA(beam) * x - beam.q * x * x / 2 - (x > beam.la ? beam.F * (x - beam.la) : 0);
+    return supportForceA(beam) * x - beam.q * x * x / 2 -
+           (x > beam.la ? beam.F * (x - beam.la) : 0);
 }
 
 double deflection(const BeamModel& b, double x) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace ipb {

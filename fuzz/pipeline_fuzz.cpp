@@ -265,8 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // As the compute command does: the values read are kept even when one is rejected,
         // and after an arithmetic fault ("Rechenfehler") nothing else changes.
-        const CalculationOutcome outcome =
-            calculate(texts, section.values, divisor, values, sep);
+        const CalculationOutcome outcome = calculate(texts, section.values, divisor, values, sep);
         values = outcome.values;
         checkReading(texts, outcome);
         if (outcome.succeeded()) {

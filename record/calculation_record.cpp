@@ -26,9 +26,10 @@ bool hasPointLoad(const CalculationRecord& record) {
 }
 
 QString loadCaseName(const CalculationRecord& record) {
-    return hasPointLoad(record) ? QStringLiteral("Träger auf 2 Stützen, Streckenlast plus Punktlast")
-                                : QStringLiteral("Träger auf 2 Stützen, Streckenlast (mind. "
-                                                 "Eigengewicht)");
+    return hasPointLoad(record)
+               ? QStringLiteral("Träger auf 2 Stützen, Streckenlast plus Punktlast")
+               : QStringLiteral("Träger auf 2 Stützen, Streckenlast (mind. "
+                                "Eigengewicht)");
 }
 
 QString loadCaseDrawing(const CalculationRecord& record) {
@@ -112,7 +113,9 @@ SectionValueParts splitSectionValue(const QString& text) {
 
 QString verdictLine(const CalculationRecord& record) {
     static const QRegularExpression kGap(QStringLiteral("\\s{2,}"));
-    return qtText(record.view.report.message).split(kGap, Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    return qtText(record.view.report.message)
+        .split(kGap, Qt::SkipEmptyParts)
+        .join(QLatin1Char(' '));
 }
 
 bool passes(const CalculationRecord& record) {

@@ -16,10 +16,10 @@ namespace ipb {
 // window, so no caption on screen can change what is filed.
 struct CalculationRecord {
     QDateTime calculatedAt;
-    InputTexts texts;          // the boxes as typed; the shown ones name the load case
+    InputTexts texts; // the boxes as typed; the shown ones name the load case
     const BeamSection* section = nullptr;
-    CalculationValues values;  // section, inputs and results as the calculation left them
-    ResultView view;           // the rows, their marks and the verdict
+    CalculationValues values; // section, inputs and results as the calculation left them
+    ResultView view;          // the rows, their marks and the verdict
 };
 
 // A caption and the text beside it.

@@ -23,9 +23,9 @@ void installRecordCommands(QWidget* window, RecordSource source) {
     QObject::connect(addWindowCommand(window, "ActionPrint", QStringLiteral("Drucken…"),
                                       QKeySequence(Qt::CTRL | Qt::Key_P)),
                      &QAction::triggered, window, withRecord(printRecord));
-    QObject::connect(addWindowCommand(window, "ActionPreview", QStringLiteral("Seitenansicht…"),
-                                      QKeySequence()),
-                     &QAction::triggered, window, withRecord(previewRecord));
+    QObject::connect(
+        addWindowCommand(window, "ActionPreview", QStringLiteral("Seitenansicht…"), QKeySequence()),
+        &QAction::triggered, window, withRecord(previewRecord));
     QObject::connect(addWindowCommand(window, "ActionSavePdf", QStringLiteral("Als PDF speichern…"),
                                       QKeySequence(Qt::CTRL | Qt::Key_S)),
                      &QAction::triggered, window, withRecord(saveRecordPdf));

@@ -1,6 +1,6 @@
 #include "record_diagrams.h"
 
-#include "record_workings.h"
+#include "number_text.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -72,8 +72,8 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
         top = std::min(top, v);
         bottom = std::max(bottom, v);
     }
-    const QRectF plot = box.adjusted(mm * 2, metrics.height() * 2.2, -mm * 2,
-                                     -metrics.height() * 1.4);
+    const QRectF plot =
+        box.adjusted(mm * 2, metrics.height() * 2.2, -mm * 2, -metrics.height() * 1.4);
     const double range = std::max(bottom - top, 1e-12);
     const double scaleY = plot.height() / range;
     const double axisY = plot.top() - top * scaleY;
@@ -108,11 +108,11 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
     p.setPen(kInk);
     for (const Marked& mark : d.marks) {
         const QPointF point = at(mark.x, mark.value);
-        const QString text = germanNumber(std::round(mark.value * std::pow(10, d.decimals)) /
-                                          std::pow(10, d.decimals));
+        const QString text = QString::fromStdString(textFromNumber(mark.value, d.decimals, ','));
         const double width = metrics.horizontalAdvance(text) + mm;
         double left = std::clamp(point.x() - width / 2, box.left(), box.right() - width);
-        const double y = mark.below ? point.y() + mm * 0.5 : point.y() - metrics.height() - mm * 0.5;
+        const double y =
+            mark.below ? point.y() + mm * 0.5 : point.y() - metrics.height() - mm * 0.5;
         p.drawText(QRectF(left, y, width, metrics.height()), Qt::AlignCenter, text);
         p.drawEllipse(point, mm * 0.4, mm * 0.4);
     }
@@ -131,7 +131,8 @@ void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, doub
     for (const auto& [x, name] : {std::pair{span.left(), QStringLiteral("A")},
                                   std::pair{span.right(), QStringLiteral("B")}}) {
         const QPointF tip(x, beamY + mm * 0.3);
-        p.drawPolygon(QPolygonF{tip, tip + QPointF(-mm * 1.5, mm * 2.5), tip + QPointF(mm * 1.5, mm * 2.5)});
+        p.drawPolygon(
+            QPolygonF{tip, tip + QPointF(-mm * 1.5, mm * 2.5), tip + QPointF(mm * 1.5, mm * 2.5)});
         p.drawText(QRectF(x - mm * 6, beamY, mm * 4, mm * 3), Qt::AlignRight | Qt::AlignVCenter,
                    name);
     }
@@ -141,7 +142,8 @@ void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, doub
         p.drawLine(QPointF(x, box.top() + mm), QPointF(x, beamY - mm * 0.5));
         p.setBrush(kInk);
         const QPointF tip(x, beamY - mm * 0.4);
-        p.drawPolygon(QPolygonF{tip, tip + QPointF(-mm * 0.9, -mm * 2), tip + QPointF(mm * 0.9, -mm * 2)});
+        p.drawPolygon(
+            QPolygonF{tip, tip + QPointF(-mm * 0.9, -mm * 2), tip + QPointF(mm * 0.9, -mm * 2)});
         p.drawText(QRectF(x + mm, box.top(), mm * 10, mm * 4), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("F"));
     }
@@ -178,14 +180,15 @@ void paintBeamDiagrams(QPainter& painter, const QRectF& area, const BeamModel& b
     Diagram bending{QStringLiteral("Biegelinie w [mm]"),
                     [&](double x) { return deflection(beam, x); },
                     true,
-                    2,
+                    3,
                     {{0, 0, false}, {beam.l, 0, false}, {wMax.x, wMax.value, true}}};
-    // Under the point load, unless the maximum stands there already.
+    // Under the point load, unless the maximum stands there already; written inside the
+    // curve, so that it keeps clear of the maximum's value below it.
     if (point && std::abs(mMax.x - la) > beam.l * 1e-3) {
-        moment.marks.push_back({la, bendingMoment(beam, la), true});
+        moment.marks.push_back({la, bendingMoment(beam, la), false});
     }
-    if (point && std::abs(wMax.x - la) > beam.l * 0.08) {
-        bending.marks.push_back({la, deflection(beam, la), true});
+    if (point && std::abs(wMax.x - la) > beam.l * 1e-3) {
+        bending.marks.push_back({la, deflection(beam, la), false});
     }
 
     double y = area.top() + sketch;

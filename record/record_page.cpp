@@ -6,8 +6,8 @@
 
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QPaintDevice>
 #include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
 

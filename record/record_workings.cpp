@@ -74,8 +74,8 @@ QStringList workingLines(const CalculationRecord& record) {
                          QStringLiteral("%1·%2²/8 + %3·%4·%5/%2").arg(qs, l, F, la, lb),
                          shownText(record, RowMb), QStringLiteral("kNm"));
     } else {
-        for (const auto& [symbol, row] : {std::pair{QStringLiteral("FA"), RowFA},
-                                          std::pair{QStringLiteral("FB"), RowFB}}) {
+        for (const auto& [symbol, row] :
+             {std::pair{QStringLiteral("FA"), RowFA}, std::pair{QStringLiteral("FB"), RowFB}}) {
             lines << working(symbol, QStringLiteral("q·l/2"), QStringLiteral("%1·%2/2").arg(qs, l),
                              shownText(record, row), QStringLiteral("kN"));
         }
@@ -123,8 +123,7 @@ QStringList workingLines(const CalculationRecord& record) {
                          n(fP), QStringLiteral("mm"))
               << working(QStringLiteral("ξ"), QStringLiteral("z/l"),
                          QStringLiteral("%1/%2").arg(z, l), n(xi), QString())
-              << working(QStringLiteral("fq"),
-                         QStringLiteral("q·l⁴/(24·E·Ix)·(ξ − 2·ξ³ + ξ⁴)·10⁷"),
+              << working(QStringLiteral("fq"), QStringLiteral("q·l⁴/(24·E·Ix)·(ξ − 2·ξ³ + ξ⁴)·10⁷"),
                          QStringLiteral("%1·%2⁴/(24·21000·%3)·(%4 − 2·%4³ + %4⁴)·10⁷")
                              .arg(qs, l, Ix, n(xi)),
                          n(fq), QStringLiteral("mm"))

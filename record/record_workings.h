@@ -23,11 +23,11 @@ ExactMaxima exactMaxima(const CalculationRecord& record);
 
 // One exact maximum beside the program's figure, for the record and the clipboard.
 struct ExactLine {
-    QString symbol;   // "M,max"
-    QString value;    // "91,8030"
-    QString unit;     // "kNm"
-    QString place;    // "3,000"
-    QString shown;    // "93,1281", the program's figure as the window shows it
+    QString symbol;    // "M,max"
+    QString value;     // "91,8030"
+    QString unit;      // "kNm"
+    QString place;     // "3,000"
+    QString shown;     // "93,1281", the program's figure as the window shows it
     QString deviation; // "+1,4 %", the program's figure against the exact one
 };
 QList<ExactLine> exactLines(const CalculationRecord& record);

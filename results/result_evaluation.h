@@ -47,9 +47,9 @@ enum ResultRowIndex : std::size_t {
 
 // The rows' captions as the results window is designed with them.
 inline constexpr std::array<std::string_view, kResultRowCount> kResultCaptions{
-    "Auflagerkraft FA [KN]",      "Auflagerkraft FB [KN]",      "Gesamtlast q * l [KN]",
-    "Gesamtspannweite l [m]",     "Max. Biegemoment [KNm]",     "Max. Biegespannung [N/mm²]",
-    "Zul. Biegespannung [N/mm²]", "Vorhandene Sicherheit",      "Max. Durchbiegung [mm]",
+    "Auflagerkraft FA [KN]",      "Auflagerkraft FB [KN]",  "Gesamtlast q * l [KN]",
+    "Gesamtspannweite l [m]",     "Max. Biegemoment [KNm]", "Max. Biegespannung [N/mm²]",
+    "Zul. Biegespannung [N/mm²]", "Vorhandene Sicherheit",  "Max. Durchbiegung [mm]",
     "Zul. Durchbiegung [mm]"};
 
 struct ResultView {

@@ -16,9 +16,7 @@ struct SectionCheck {
     std::string stressUtilisation;
     std::string deflectionUtilisation;
 
-    bool passes() const {
-        return outcome.succeeded() && outcome.view.verdict == Verdict::Pass;
-    }
+    bool passes() const { return outcome.succeeded() && outcome.view.verdict == Verdict::Pass; }
 };
 
 using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;

@@ -75,8 +75,18 @@ class Session {
     ipb::Program program;
     MessageBoxAnswerer messages;
 
-    // The loaded window with this name, or null.
-    QWidget* window(const char* name) const { return program.loadedWindow(QLatin1String(name)); }
+    // The loaded window with this name (one of the four or a dialog over them), or null.
+    QWidget* window(const char* name) const {
+        if (QWidget* w = program.loadedWindow(QLatin1String(name))) {
+            return w;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
     template <class T = QWidget> T* control(const char* windowName, const char* name) const {
         QWidget* w = window(windowName);
         T* c = w ? w->findChild<T*>(QLatin1String(name)) : nullptr;

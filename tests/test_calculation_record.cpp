@@ -126,11 +126,11 @@ class TestCalculationRecord : public QObject {
             << 2 << kPointFail << QList<int>{8} << "Warnung! Wert(e) unzulässig!"
             << "Nicht eingehalten: Durchbiegung über"
             << "FrmErgAusg"
-            << QStringList{
-                   "FA = q·l/2 + F·lb/l = 10,601·5/2 + 50·2/5 = 46,5025 kN",
-                   "M,max = 91,8030 kNm bei x = 3,000 m (Programmwert 93,1281 kNm, +1,4 %)",
-                   "σ,max = 161,058 N/mm² bei x = 3,000 m (Programmwert 163,383 N/mm², +1,4 %)",
-                   "f,max = 17,504 mm bei x = 2,589 m (Programmwert 17,493 mm, -0,1 %)"}
+            << QStringList{"FA = q·l/2 + F·lb/l = 10,601·5/2 + 50·2/5 = 46,5025 kN",
+                           "M,max = 91,8030 kNm bei x = 3,000 m (Programmwert 93,1281 kNm, +1,4 %)",
+                           "σ,max = 161,058 N/mm² bei x = 3,000 m (Programmwert 163,383 N/mm², "
+                           "+1,4 %)",
+                           "f,max = 17,504 mm bei x = 2,589 m (Programmwert 17,493 mm, -0,1 %)"}
             << "";
         QTest::newRow("point load, exactly the deflection fails")
             << 2 << kPointExactFail << QList<int>{} << "OK., Alle Werte zulässig!"
@@ -333,9 +333,10 @@ class TestCalculationRecord : public QObject {
             QTest::keyClick(target, how == "Menu key" ? Qt::Key_Menu : Qt::Key_F10,
                             how == "Menu key" ? Qt::NoModifier : Qt::ShiftModifier);
         }
-        QTRY_COMPARE(offered, QStringList({"Drucken… Ctrl+P", "Seitenansicht… ",
-                                           "Als PDF speichern… Ctrl+S", "Ergebnisse kopieren Ctrl+C",
-                                           "Leichtestes Profil suchen… Ctrl+L"}));
+        QTRY_COMPARE(
+            offered,
+            QStringList({"Drucken… Ctrl+P", "Seitenansicht… ", "Als PDF speichern… Ctrl+S",
+                         "Ergebnisse kopieren Ctrl+C", "Leichtestes Profil suchen… Ctrl+L"}));
     }
 
     // "Drucken…" prints both pages through Qt's print dialog, which offers the record's own

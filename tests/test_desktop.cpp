@@ -38,6 +38,11 @@ void reach(Session& s, const QString& situation) {
         s.button("FrmErgAusg", "CmdReport")->click();
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmReport")));
     }
+    if (situation.startsWith("sections")) {
+        QTest::keyClick(s.window("FrmErgAusg"), Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(s.window("FrmProfilwahl"));
+        QVERIFY(QTest::qWaitForWindowActive(s.window("FrmProfilwahl")));
+    }
 }
 
 QString focusName() {
@@ -144,6 +149,10 @@ class TestDesktop : public QObject {
         QTest::newRow("report, fail")
             << "report point fail"
             << "FrmReport" << QStringList{"CmdNeuBerech", "CmdNeuBerech", "CmdBeend"};
+        QTest::newRow("section choice")
+            << "sections point fail"
+            << "FrmProfilwahl"
+            << QStringList{"TabProfile", "TabProfile", "CmdUebernehmen", "CmdAbbrechen"};
     }
     void focusChainStartsAtTheWindow() {
         QFETCH(QString, situation);
@@ -247,6 +256,16 @@ class TestDesktop : public QObject {
         press(Qt::Key_B, Qt::AltModifier); // Berechnen
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmErgAusg")));
         QCOMPARE(s.label("FrmErgAusg", "LabErgSicVorh")->text(), QString("0,768"));
+        // The sections compared: the lightest that holds is proposed, the one above it, which
+        // fails on its deflection, taken.
+        press(Qt::Key_L, Qt::ControlModifier);
+        QTRY_COMPARE(focusName(), QString("TabProfile"));
+        QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
+                 QString("Leichtestes ausreichendes Profil: IPB 360"));
+        press(Qt::Key_Up);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(QTest::qWaitForWindowActive(s.window("FrmErgAusg")));
+        QCOMPARE(s.label("FrmErgAusg", "LabErgSigmax")->text(), QString("148,324"));
         press(Qt::Key_Return); // Report
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmReport")));
         QCOMPARE(focusName(), QString("CmdNeuBerech"));
@@ -273,6 +292,7 @@ class TestDesktop : public QObject {
                     << QStringList{"FrmHaupt", "FrmErgAusg", "FrmReport"};
             }
         }
+        QTest::newRow("section choice") << "sections point fail" << QStringList{"FrmProfilwahl"};
     }
     void textsReadableUnderADarkPalette() {
         QFETCH(QString, situation);
@@ -332,6 +352,8 @@ class TestDesktop : public QObject {
             << QRect(70, 70, 800, 400) << small << QPoint(0, 0);
         QTest::newRow("area below a top panel")
             << QRect(100, 0, 200, 100) << QRect(0, 32, 683, 352) << QPoint(100, 32);
+        QTest::newRow("section choice, shrunk to the small screen")
+            << QRect(300, 200, 656, 360) << small << QPoint(27, 24);
         QTest::newRow("second screen to the right")
             << QRect(1500, 900, 300, 300) << QRect(1280, 0, 1920, 1080) << QPoint(1500, 780);
     }

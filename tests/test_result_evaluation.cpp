@@ -1,4 +1,5 @@
 #include "result_evaluation.h"
+#include "section_comparison.h"
 
 #include <QTest>
 
@@ -32,6 +33,16 @@ CalculationValues loadCase(float lastfall, int q0, double plusq, double la, doub
     v.input.lb = lb;
     v.input.l = l;
     return v;
+}
+
+// The boxes of a load case as typed: +q, then l or F, la, lb, then the safety.
+InputTexts typed(std::initializer_list<std::pair<InputField, const char*>> boxes) {
+    InputTexts texts;
+    for (const auto& [field, text] : boxes) {
+        texts[field] = text;
+        texts.show(field);
+    }
+    return texts;
 }
 
 QString text(const ResultView& view, std::size_t row) {
@@ -152,6 +163,49 @@ class TestResultEvaluation : public QObject {
         QCOMPARE(QString::fromUtf8(report.message.data(), report.message.size()),
                  pass ? "OK.," + QString(22, ' ') + "Alle Werte zulässig!"
                       : "Warnung!" + QString(18, ' ') + "Wert(e) unzulässig!");
+    }
+
+    // Every section goes through the same calculation as when it is chosen and computed, and
+    // the lightest passing one comes first. The expected sections were worked out by hand.
+    void comparisonGivesEachSectionItsOwnVerdict_data() {
+        using F = InputField;
+        QTest::addColumn<InputTexts>("texts");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("lightest");
+        QTest::newRow("pass on IPB 200; IPB 160 bends too far")
+            << typed({{F::plusq, "10"}, {F::l, "6"}, {F::sic, "1,5"}}) << 300 << "200";
+        QTest::newRow("stress fails on IPB 200")
+            << typed({{F::plusq, "30"}, {F::l, "4"}, {F::sic, "4"}}) << 300 << "240";
+        QTest::newRow("deflection governs up to IPB 300")
+            << typed({{F::plusq, "30"}, {F::l, "8"}, {F::sic, "1,5"}}) << 300 << "360";
+        QTest::newRow("point load: deflection fails on IPB 200")
+            << typed({{F::plusq, "10"}, {F::F, "50"}, {F::la, "3"}, {F::lb, "2"}, {F::sic, "1,5"}})
+            << 300 << "240";
+        QTest::newRow("no section holds")
+            << typed({{F::plusq, "250"}, {F::l, "40"}, {F::sic, "1"}}) << 1000 << "";
+    }
+    void comparisonGivesEachSectionItsOwnVerdict() {
+        QFETCH(InputTexts, texts);
+        QFETCH(int, limit);
+        QFETCH(QString, lightest);
+        const auto divisor = static_cast<DeflectionLimit>(limit);
+        const SectionComparison comparison = compareSections(texts, divisor, {}, ',');
+        int firstPassing = -1;
+        for (std::size_t i = 0; i < comparison.size(); ++i) {
+            const CalculationOutcome single =
+                calculate(texts, kSectionTable[i].values, divisor, {}, ',');
+            QVERIFY(single.succeeded());
+            QCOMPARE(comparison[i].section, &kSectionTable[i]);
+            QCOMPARE(comparison[i].passes(), single.view.verdict == Verdict::Pass);
+            QCOMPARE(text(comparison[i].outcome.view, RowSigmax), text(single.view, RowSigmax));
+            if (firstPassing < 0 && comparison[i].passes()) {
+                firstPassing = static_cast<int>(i);
+            }
+        }
+        QCOMPARE(lightestPassing(comparison), firstPassing);
+        QCOMPARE(firstPassing < 0 ? QString()
+                                  : QString::fromUtf8(kSectionTable[firstPassing].Size.data(), 3),
+                 lightest);
     }
 
     void pointSeparatorChangesNumbersButNotFixedTexts() {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QTableWidget>
 
 namespace {
 
@@ -205,6 +206,35 @@ class TestResultWindows : public QObject {
         QCOMPARE(s.window("FrmReport")->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
         QVERIFY(!s.control<ImageControl>("FrmReport", "GutBild")->isHidden());
         QVERIFY(s.control<ImageControl>("FrmReport", "SchlechtBild")->isHidden());
+    }
+
+    // Ctrl+L on a failed check, from the report, proposes the lightest section that holds;
+    // Enter takes it: the report closes and the results show that section's figures, the
+    // uniform load's part by hand: q = 10,816, FA = 2,5 q + 20, Mb = 25 q / 8 + 60 = 93,8.
+    void lightestSectionIsOneKeyAway() {
+        Session s;
+        s.compute(kPointFail, 2);
+        s.button("FrmErgAusg", "CmdReport")->click();
+        QVERIFY(QTest::qWaitForWindowActive(s.window("FrmReport")));
+        QTest::keyClick(s.window("FrmReport"), Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(s.window("FrmProfilwahl"));
+        QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
+                 QString("Leichtestes ausreichendes Profil: IPB 240"));
+        auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
+        QCOMPARE(table->currentRow(), 4);
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        const QStringList shown{"IPB 200", "601",     "163,383",   "74,3 %",
+                                "17,493",  "105,0 %", "unzulässig"};
+        for (int column = 0; column < shown.size(); ++column) {
+            QCOMPARE(table->item(3, column)->text(), shown[column]);
+        }
+        QTest::keyClick(table, Qt::Key_Return);
+        QTRY_VERIFY(!s.window("FrmProfilwahl"));
+        QVERIFY(!s.window("FrmReport") || !s.window("FrmReport")->isVisible());
+        QCOMPARE(s.control<QListWidget>("FrmHaupt", "TrgWahl")->currentRow(), 4);
+        QCOMPARE(s.label("FrmErgAusg", "LabErgFa")->text(), QString("47,0400"));
+        QCOMPARE(s.label("FrmErgAusg", "LabErgSigmax")->text(), QString("100,000"));
+        QVERIFY(s.button("FrmErgAusg", "CmdReport")->isEnabled());
     }
 
     // "Zurück" discards the results; the other load case starts with a fresh results window.

@@ -107,19 +107,21 @@ void Program::chooseLightestSection(QWidget* over) {
     if (!results || !results->record() || !results->record()->section) {
         return;
     }
-    const CalculationRecord record = *results->record();
-    const SectionComparison comparison =
-        compareSections(record.texts, record.values.input.fmaxteiler, record.values,
-                        localeDecimalSeparator());
-    SectionChoiceDialog dialog(comparison,
-                               static_cast<int>(record.section - kSectionTable.data()), over);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0 || hasEnded()) {
-        return;
-    }
-    // As after "Neue Rechnung": the verdict shown belongs to the old section.
-    const int row = dialog.chosenRow();
-    reportWindow.unload();
-    inputWindow.touch().computeWithSection(row);
+    const CalculationRecord& record = *results->record();
+    const SectionComparison comparison = compareSections(
+        record.texts, record.values.input.fmaxteiler, record.values, localeDecimalSeparator());
+    // Modal, but it does not hold up the event loop: the program goes on answering while the
+    // engineer reads the table.
+    auto* dialog = new SectionChoiceDialog(
+        comparison, static_cast<int>(record.section - kSectionTable.data()), over);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
+        const int row = dialog->chosenRow();
+        // As after "Neue Rechnung": the verdict on screen belongs to the old section.
+        reportWindow.unload();
+        inputWindow.touch().computeWithSection(row);
+    });
+    dialog->open();
 }
 
 void Program::setIcon() {

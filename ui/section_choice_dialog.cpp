@@ -61,16 +61,15 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int sho
         const auto rowText = [&](std::size_t r) {
             return computed && view.rows[r].text ? qtText(*view.rows[r].text) : QString();
         };
-        const QString cells[] = {
-            QStringLiteral("IPB ") + qtText(check.section->Size),
-            QString::number(check.section->values.q0),
-            rowText(RowSigmax),
-            qtText(check.stressUtilisation),
-            rowText(RowFmax),
-            qtText(check.deflectionUtilisation),
-            !computed ? QStringLiteral("Rechenfehler")
-            : check.passes() ? QStringLiteral("zulässig")
-                             : QStringLiteral("unzulässig")};
+        const QString cells[] = {QStringLiteral("IPB ") + qtText(check.section->Size),
+                                 QString::number(check.section->values.q0),
+                                 rowText(RowSigmax),
+                                 qtText(check.stressUtilisation),
+                                 rowText(RowFmax),
+                                 qtText(check.deflectionUtilisation),
+                                 !computed        ? QStringLiteral("Rechenfehler")
+                                 : check.passes() ? QStringLiteral("zulässig")
+                                                  : QStringLiteral("unzulässig")};
         for (int column = 0; column < table->columnCount(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == ProfileColumn || column == VerdictColumn

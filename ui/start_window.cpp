@@ -7,8 +7,7 @@
 
 namespace ipb {
 
-StartWindow::StartWindow()
-    : MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
+StartWindow::StartWindow() : MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
     ui.setupUi(this);
     finishForm(this);
     connect(ui.BildLastf1, &ImageControl::clicked, this, &StartWindow::BildLastf1_Click);
