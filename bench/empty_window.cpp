@@ -10,15 +10,17 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QSoundEffect>
 #include <QSvgRenderer>
 #include <QWidget>
 
 // One symbol of each library the program uses besides Widgets. The linker drops a library
 // nothing refers to (as it drops SvgWidgets from the program), so without these the floor
-// would skip loading Svg and Multimedia, which the program cannot skip.
+// would skip loading Svg, Multimedia and PrintSupport, which the program cannot skip.
 static const QMetaObject* volatile usedLibraries[] = {&QSvgRenderer::staticMetaObject,
-                                                      &QSoundEffect::staticMetaObject};
+                                                      &QSoundEffect::staticMetaObject,
+                                                      &QPrintDialog::staticMetaObject};
 
 #ifdef WITH_CAPTIONS
 static QFont arial(qreal points) {

@@ -13,6 +13,7 @@
 //   [3] the locale's decimal separator: '.' a point, anything else a comma
 //   [4] 'b': back to the start window first (choosing another load case implies it)
 
+#include "beam_lines.h"
 #include "calculation.h"
 #include "section_table.h"
 
@@ -210,6 +211,19 @@ void checkView(const CalculationValues& v, const ResultView& view, bool pointLoa
            "report does not match the verdict");
 }
 
+// The true maxima along the span that the record prints: the program's added moment is never
+// below the true one, and its deflection, taken at one place, never above the true maximum.
+void checkExactMaxima(const CalculationValues& v) {
+    const BeamModel beam = beamModel(v);
+    const Maximum M = maximumMoment(beam), w = maximumDeflection(beam);
+    expect(std::isfinite(M.value) && std::isfinite(w.value) && M.x >= 0 && M.x <= beam.l &&
+               w.x >= 0 && w.x <= beam.l,
+           "exact maximum not finite or off the span");
+    expect(M.value <= v.result.Mb * (1 + 1e-9), "program's moment below the exact maximum");
+    expect(v.result.fmax <= w.value * (1 + 1e-9) + 1e-12,
+           "program's deflection above the exact maximum");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -270,6 +284,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkReading(texts, outcome);
         if (outcome.succeeded()) {
             checkView(values, outcome.view, pointLoad, sep);
+            checkExactMaxima(values);
         }
     }
     return 0;

@@ -110,10 +110,11 @@ void Program::chooseLightestSection(QWidget* over) {
     const CalculationRecord& record = *results->record();
     const SectionComparison comparison = compareSections(
         record.texts, record.values.input.fmaxteiler, record.values, localeDecimalSeparator());
-    // Modal, but it does not hold up the event loop: the program goes on answering while the
-    // engineer reads the table.
+    // Modal to the whole program, but it does not hold up the event loop: the program goes on
+    // answering while the engineer reads the table.
     auto* dialog = new SectionChoiceDialog(
         comparison, static_cast<int>(record.section - kSectionTable.data()), over);
+    dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
         const int row = dialog->chosenRow();
@@ -121,7 +122,7 @@ void Program::chooseLightestSection(QWidget* over) {
         reportWindow.unload();
         inputWindow.touch().computeWithSection(row);
     });
-    dialog->open();
+    dialog->show();
 }
 
 void Program::setIcon() {
