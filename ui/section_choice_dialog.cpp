@@ -21,9 +21,9 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     : QDialog(parent) {
     ui.setupUi(this);
     finishForm(this);
-    fillTable(comparison, shownRow);
-
     const int lightest = lightestPassing(comparison);
+    fillTable(comparison, shownRow, lightest);
+
     ui.LabEmpfehlung->setText(
         lightest >= 0 ? QStringLiteral("Leichtestes ausreichendes Profil: IPB ") +
                             qtText(comparison[static_cast<std::size_t>(lightest)].section->Size)
@@ -50,10 +50,10 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     fitScreen();
 }
 
-void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int shownRow) {
+void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int shownRow,
+                                    int lightest) {
     QTableWidget* table = ui.TabProfile;
     table->setRowCount(static_cast<int>(comparison.size()));
-    const int lightest = lightestPassing(comparison);
     for (int row = 0; row < table->rowCount(); ++row) {
         const SectionCheck& check = comparison[static_cast<std::size_t>(row)];
         const ResultView& view = check.outcome.view;

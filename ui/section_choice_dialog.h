@@ -20,7 +20,8 @@ class SectionChoiceDialog : public QDialog {
     int chosenRow() const;
 
   private:
-    void fillTable(const SectionComparison& comparison, int shownRow);
+    // `lightest` is the row shown in bold.
+    void fillTable(const SectionComparison& comparison, int shownRow, int lightest);
     void fitScreen();
 
     Ui::FrmProfilwahl ui;
