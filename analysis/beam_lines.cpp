@@ -10,13 +10,9 @@ double bendingStiffness(const BeamModel& beam) {
     return 21000 * beam.Ix * 1e-4;
 }
 
-double supportForceA(const BeamModel& beam) {
-    return beam.q * beam.l / 2 + beam.F * (beam.l - beam.la) / beam.l;
-}
-
 // Slope of the deflection line (dw/dx, downwards positive), in m per m.
 double slope(const BeamModel& b, double x) {
-    const double l = b.l, a = b.la, lb = l - a;
+    const double l = b.l, a = b.la, lb = b.lb;
     double s = b.q * (l * l * l - 6 * l * x * x + 4 * x * x * x) / 24;
     if (x <= a) {
         s += b.F * lb * (l * l - lb * lb - 3 * x * x) / (6 * l);
@@ -37,22 +33,31 @@ BeamModel beamModel(const CalculationValues& values) {
     beam.l = in.l; // the point-load path has stored la + lb here
     beam.F = pointLoad ? in.F : 0;
     beam.la = pointLoad ? in.la : 0;
+    beam.lb = pointLoad ? in.lb : in.l;
     beam.Ix = values.section.Ix;
     beam.Wx = values.section.Wx;
     return beam;
 }
 
+// Both lines are written as the uniform load's part plus the point load's part, each of one
+// sign, rather than as FA x minus the loads: on a beam whose span is tiny against the load's
+// place the difference form cancels away every digit of the uniform load's share. For the same
+// reason lengths to B start from the typed lb, not from the rounded span less la.
 double shearForce(const BeamModel& beam, double x) {
-    return supportForceA(beam) - beam.q * x - (x > beam.la ? beam.F : 0);
+    const double l = beam.l, a = beam.la;
+    const double pointPart = x > a ? -beam.F * a / l : beam.F * beam.lb / l;
+    return beam.q * (l / 2 - x) + pointPart;
 }
 
 double bendingMoment(const BeamModel& beam, double x) {
-    return supportForceA(beam) * x - beam.q * x * x / 2 -
-           (x > beam.la ? beam.F * (x - beam.la) : 0);
+    const double l = beam.l, a = beam.la;
+    const double toB = x > a ? l - x : beam.lb + (a - x);
+    const double pointPart = x > a ? beam.F * a * toB / l : beam.F * x * beam.lb / l;
+    return beam.q * x * toB / 2 + pointPart;
 }
 
 double deflection(const BeamModel& b, double x) {
-    const double l = b.l, a = b.la, lb = l - a;
+    const double l = b.l, a = b.la, lb = b.lb;
     double w = b.q * x * (l * l * l - 2 * l * x * x + x * x * x) / 24;
     if (x <= a) {
         w += b.F * lb * x * (l * l - lb * lb - x * x) / (6 * l);
@@ -65,13 +70,11 @@ double deflection(const BeamModel& b, double x) {
 
 Maximum maximumMoment(const BeamModel& beam) {
     // M' = V: the moment peaks where the shear passes zero, left of the load, under it or right
-    // of it.
-    const double FA = supportForceA(beam);
-    double x = FA / beam.q;
-    if (beam.F > 0 && x > beam.la) {
-        x = std::max(beam.la, (FA - beam.F) / beam.q);
-    }
-    x = std::clamp(x, 0.0, beam.l);
+    // of it. Each zero is solved from its own side's shear, so no large terms cancel.
+    const double l = beam.l, a = beam.la;
+    const double zeroLeft = l / 2 + beam.F * beam.lb / (beam.q * l);
+    const double zeroRight = l / 2 - beam.F * a / (beam.q * l);
+    const double x = std::clamp(zeroLeft < a ? zeroLeft : std::max(a, zeroRight), 0.0, l);
     return {x, bendingMoment(beam, x)};
 }
 

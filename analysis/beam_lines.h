@@ -6,12 +6,13 @@ namespace ipb {
 
 // The beam of one calculation as the structural model sees it: simply supported over the span,
 // the total uniform load (self weight included) over its whole length, and a point load F at
-// la from support A (F = 0 for the uniform-load case).
+// la from support A and lb from B (F = 0 for the uniform-load case).
 struct BeamModel {
     double q = 0;  // total uniform load, kN/m
     double l = 0;  // span, m
     double F = 0;  // point load, kN
     double la = 0; // place of the point load from A, m
+    double lb = 0; // and from B, as typed: l - la would lose digits with the load near B
     double Ix = 0; // second moment of area, cm^4
     double Wx = 0; // section modulus, cm^3
 };

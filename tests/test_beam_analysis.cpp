@@ -157,7 +157,7 @@ class TestBeamAnalysis : public QObject {
         QFETCH(double, F);
         QFETCH(double, la);
         QFETCH(QList<double>, expected);
-        const BeamModel beam{q, l, F, la, 5700, 570};
+        const BeamModel beam{q, l, F, la, l - la, 5700, 570};
         const Maximum M = maximumMoment(beam), w = maximumDeflection(beam);
         COMPARE_NEAR("x of M max", M.x, expected[0]);
         COMPARE_NEAR("M max", M.value, expected[1]);
@@ -173,7 +173,7 @@ class TestBeamAnalysis : public QObject {
         }
         QVERIFY(q * l * l / 8 + F * la * (l - la) / l >= M.value * (1 - 1e-12));
 
-        const BeamModel mirrored{q, l, F, l - la, 5700, 570};
+        const BeamModel mirrored{q, l, F, l - la, la, 5700, 570};
         const Maximum Mm = maximumMoment(mirrored), wm = maximumDeflection(mirrored);
         COMPARE_NEAR("mirrored M max", Mm.value, M.value);
         COMPARE_NEAR("mirrored w max", wm.value, w.value);
