@@ -1,94 +1,20 @@
 #pragma once
 
-#include "beam_values.h"
-#include "input_reading.h"
-#include "result_evaluation.h"
-#include "section_table.h"
-
-#include <QDateTime>
-#include <QList>
-#include <QString>
+#include "calculation.h"
 
 namespace ipb {
 
-// A filed check: what the engineer typed and chose, and the calculation that came of it, the
-// same values and evaluation the windows were filled from. Nothing in it is read back from a
-// window, so no caption on screen can change what is filed.
+// The local time of a calculation, as the engineer's clock showed it.
+struct RecordTime {
+    int year = 0, month = 0, day = 0;
+    int hour = 0, minute = 0, second = 0;
+};
+
+// A filed check: the calculation the windows were filled from and when it was made. Nothing in
+// it is read back from a window, so no caption on screen can change what is filed.
 struct CalculationRecord {
-    QDateTime calculatedAt;
-    InputTexts texts; // the boxes as typed; the shown ones name the load case
-    const BeamSection* section = nullptr;
-    CalculationValues values; // section, inputs and results as the calculation left them
-    ResultView view;          // the rows, their marks and the verdict
+    FinishedCalculation calculation;
+    RecordTime calculatedAt;
 };
-
-// A caption and the text beside it.
-struct RecordLine {
-    QString caption; // "Last +q [KN/m]"
-    QString value;   // "10", as typed
-};
-
-// One of the ten result rows as the results window shows it.
-struct RecordRow {
-    QString caption;           // "Max. Biegespannung [N/mm²]"
-    QString value;             // empty when the row shows no value
-    bool shown = true;         // false: the greyed span row of the uniform-load case
-    bool inadmissible = false; // the value is red
-};
-
-bool hasPointLoad(const CalculationRecord& record);
-
-// "Träger auf 2 Stützen, Streckenlast plus Punktlast", and the drawing of that load case.
-QString loadCaseName(const CalculationRecord& record);
-QString loadCaseDrawing(const CalculationRecord& record);
-
-// "IPB 200 DIN 1025" and "HE 200 B (EuroN)".
-QString designationDin(const CalculationRecord& record);
-QString designationEuro(const CalculationRecord& record);
-
-// The section's tabulated values as the input window shows them: "Ix=5700 cm^4", "Wx=…",
-// "q0=…", without their padding.
-QList<QString> sectionValueTexts(const CalculationRecord& record);
-
-// The boxes of the load case in working order, the safety last, with what was typed.
-QList<RecordLine> inputLines(const CalculationRecord& record);
-
-// "l/300".
-QString deflectionLimitText(const CalculationRecord& record);
-
-// The ten result rows with their captions, in screen order.
-QList<RecordRow> resultRows(const CalculationRecord& record);
-
-// Name and version as the record states them.
-QString programTitle();
-
-// "Last +q [KN/m]" gives "Last +q" and "KN/m"; a caption without brackets has no unit.
-struct CaptionParts {
-    QString name;
-    QString unit;
-};
-CaptionParts splitCaption(const QString& caption);
-
-// "Ix=5700 cm^4" gives "Ix", "5700" and "cm^4"; the unit may follow the number unspaced.
-struct SectionValueParts {
-    QString name;
-    QString value;
-    QString unit;
-};
-SectionValueParts splitSectionValue(const QString& text);
-
-// The report's message on one line: its two parts are held apart by a run of blanks meant for
-// the window's line break.
-QString verdictLine(const CalculationRecord& record);
-bool passes(const CalculationRecord& record);
-
-// Which limit was exceeded, in words; empty for a pass.
-QString failedChecks(const CalculationRecord& record);
-
-// The word that marks an inadmissible value, so that a black-and-white print still shows it.
-QString inadmissibleMark();
-
-// "Traeger_IPB200_2026-12-08_1430.pdf": section size and the time of the calculation.
-QString proposedFileName(const CalculationRecord& record);
 
 } // namespace ipb

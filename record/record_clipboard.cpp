@@ -19,7 +19,7 @@ QList<Field> recordFields(const CalculationRecord& record) {
     QList<Field> fields{
         {QStringLiteral("Programm"), programTitle(), {}},
         {QStringLiteral("Berechnet am"),
-         record.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
+         calculatedAt(record).toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
          {}},
         {QStringLiteral("Lastfall"), loadCaseName(record), {}},
         {QStringLiteral("Profil"), designationDin(record), designationEuro(record)},

@@ -110,7 +110,7 @@ void paintHeader(PageWriter& page, const CalculationRecord& record) {
     page.text(0, page.width(), QStringLiteral("Einfeldträger aus Walzprofil IPB (HE-B)"), small);
     const QString when =
         QLocale(QLocale::German, QLocale::Germany)
-            .toString(record.calculatedAt,
+            .toString(calculatedAt(record),
                       QStringLiteral("'Berechnet am' dd.MM.yyyy 'um' HH:mm:ss 'Uhr'"));
     page.text(0, page.width(), when, small, kInk, Qt::AlignRight);
     page.y += page.lineHeight(small) + page.mm(1);
@@ -142,7 +142,7 @@ void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) 
         page.y += page.lineHeight(body);
     };
     line(QStringLiteral("Auswahl in der Liste"),
-         record.section ? qtText(record.section->Size) : QString());
+         qtText(kSectionTable[record.calculation.sectionRow].Size));
     line(QStringLiteral("Bezeichnung DIN"), designationDin(record));
     line(QStringLiteral("Euronorm"), designationEuro(record));
     QString caption = QStringLiteral("Querschnittswerte");
@@ -295,7 +295,7 @@ void paintFooter(PageWriter& page, const CalculationRecord& record, int pageNumb
     page.text(0, page.width(),
               QStringLiteral("Rechnungsprotokoll %1, %2")
                   .arg(designationDin(record),
-                       record.calculatedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+                       calculatedAt(record).toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
               small, kRule);
     page.text(0, page.width(), QStringLiteral("Seite %1 von 2").arg(pageNumber), small, kRule,
               Qt::AlignRight);
@@ -328,7 +328,7 @@ void paintRecord(QPainter& painter, QPagedPaintDevice& device, const Calculation
     page.heading(QStringLiteral("Schnittgrößen und Biegelinie"));
     const double diagramsHeight = page.mm(112);
     paintBeamDiagrams(painter, QRectF(0, page.y, page.width(), diagramsHeight),
-                      beamModel(record.values), page.mm(1));
+                      beamModel(record.calculation.values), page.mm(1));
     page.y += diagramsHeight;
     paintExactMaxima(page, record);
     paintFooter(page, record, 2);

@@ -12,7 +12,7 @@ namespace {
 
 // The figure of a results row exactly as the window shows it.
 QString shownText(const CalculationRecord& record, std::size_t row) {
-    const auto& text = record.view.rows[row].text;
+    const auto& text = record.calculation.view.rows[row].text;
     return text ? qtText(*text) : QString();
 }
 
@@ -44,7 +44,7 @@ QString germanNumber(double value) {
 }
 
 QStringList workingLines(const CalculationRecord& record) {
-    const CalculationValues& v = record.values;
+    const CalculationValues& v = record.calculation.values;
     const BeamInput& in = v.input;
     const BeamResult& r = v.result;
     const bool point = r.lastfall == 2.0f;
@@ -143,7 +143,7 @@ QStringList workingLines(const CalculationRecord& record) {
 }
 
 ExactMaxima exactMaxima(const CalculationRecord& record) {
-    const BeamModel beam = beamModel(record.values);
+    const BeamModel beam = beamModel(record.calculation.values);
     ExactMaxima exact;
     exact.moment = maximumMoment(beam);
     exact.stress = exact.moment.value / beam.Wx * 1000;
@@ -153,7 +153,7 @@ ExactMaxima exactMaxima(const CalculationRecord& record) {
 
 QList<ExactLine> exactLines(const CalculationRecord& record) {
     const ExactMaxima exact = exactMaxima(record);
-    const BeamResult& r = record.values.result;
+    const BeamResult& r = record.calculation.values.result;
     return {
         {QStringLiteral("M,max"), fixed(exact.moment.value, 4), QStringLiteral("kNm"),
          fixed(exact.moment.x, 3), shownText(record, RowMb), deviation(r.Mb, exact.moment.value)},
@@ -172,7 +172,7 @@ QString exactLineText(const ExactLine& line) {
 
 QStringList exactVerdictNotes(const CalculationRecord& record) {
     const ExactMaxima exact = exactMaxima(record);
-    const BeamResult& r = record.values.result;
+    const BeamResult& r = record.calculation.values.result;
     QStringList notes;
     const auto note = [&](const QString& what, const QString& symbol, const QString& limit,
                           double value, double allowable, bool shownFails, const QString& unit) {
@@ -188,9 +188,10 @@ QStringList exactVerdictNotes(const CalculationRecord& record) {
                           fixed(allowable, 3));
     };
     note(QStringLiteral("Biegespannung"), QStringLiteral("σ,max"), QStringLiteral("zul. σ"),
-         exact.stress, r.sigzul, record.view.stressFailed, QStringLiteral("N/mm²"));
+         exact.stress, r.sigzul, record.calculation.view.stressFailed, QStringLiteral("N/mm²"));
     note(QStringLiteral("Durchbiegung"), QStringLiteral("f,max"), QStringLiteral("zul. f"),
-         exact.deflection.value, r.fzul, record.view.deflectionFailed, QStringLiteral("mm"));
+         exact.deflection.value, r.fzul, record.calculation.view.deflectionFailed,
+         QStringLiteral("mm"));
     return notes;
 }
 

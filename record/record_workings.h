@@ -1,7 +1,7 @@
 #pragma once
 
 #include "beam_lines.h"
-#include "calculation_record.h"
+#include "record_text.h"
 
 #include <QStringList>
 

@@ -21,6 +21,16 @@ struct CalculationOutcome {
     bool succeeded() const { return !rejected && !arithmeticFault; }
 };
 
+// A calculation that reached its results, with what it was computed from: the boxes as typed,
+// the row of the section list, the values and their evaluation. The windows are filled from it
+// and the record is made of it.
+struct FinishedCalculation {
+    InputTexts texts;
+    std::size_t sectionRow = 0; // row of kSectionTable
+    CalculationValues values;
+    ResultView view;
+};
+
 // One whole calculation, as the compute command runs it: the visible boxes read and checked,
 // the statics of the beam with this section and deflection limit, and the evaluation into the
 // rows and the verdict. `carried` is what the input window holds from before: the values the

@@ -298,10 +298,9 @@ void InputWindow::ErgAusgabe(const CalculationOutcome& outcome, const InputTexts
     ResultsWindow& results = display_.results.touch();
     // The record on file is this calculation's, taken now: the boxes may be edited later while
     // these results stay on screen.
-    const QListWidgetItem* item = ui.TrgWahl->currentItem();
-    results.showCalculation({QDateTime::currentDateTime(), texts,
-                             item ? findSection(item->text().toStdString()) : nullptr,
-                             outcome.values, view});
+    const auto sectionRow = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
+    results.showCalculation(
+        {{texts, sectionRow, outcome.values, view}, recordTime(QDateTime::currentDateTime())});
 
     ReportWindow& report = display_.report.touch();
     report.prepare(view.report);

@@ -104,16 +104,16 @@ void Program::addLightestSectionCommand(QWidget* window) {
 
 void Program::chooseLightestSection(QWidget* over) {
     const ResultsWindow* results = resultsWindow.loaded();
-    if (!results || !results->record() || !results->record()->section) {
+    if (!results || !results->record()) {
         return;
     }
     const CalculationRecord& record = *results->record();
-    const SectionComparison comparison = compareSections(
-        record.texts, record.values.input.fmaxteiler, record.values, localeDecimalSeparator());
+    const FinishedCalculation& shown = record.calculation;
+    const SectionComparison comparison = compareSections(shown.texts, shown.values.input.fmaxteiler,
+                                                         shown.values, localeDecimalSeparator());
     // Modal to the whole program, but it does not hold up the event loop: the program goes on
     // answering while the engineer reads the table.
-    auto* dialog = new SectionChoiceDialog(
-        comparison, static_cast<int>(record.section - kSectionTable.data()), over);
+    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(shown.sectionRow), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {

@@ -59,7 +59,7 @@ QLabel* ResultsWindow::captionElement(int index) const {
 
 void ResultsWindow::showCalculation(const CalculationRecord& record) {
     record_ = record;
-    const ResultView& view = record.view;
+    const ResultView& view = record.calculation.view;
 
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.

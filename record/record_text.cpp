@@ -1,4 +1,4 @@
-#include "calculation_record.h"
+#include "record_text.h"
 
 #include "window_services.h"
 
@@ -19,10 +19,25 @@ constexpr InputCaption kInputCaptions[] = {
     {InputField::la, "Länge la [m]"},      {InputField::lb, "Länge lb [m]"},
     {InputField::l, "Länge l [m]"},        {InputField::sic, "Mindestsicherheit"}};
 
+const BeamSection& section(const CalculationRecord& record) {
+    return kSectionTable[record.calculation.sectionRow];
+}
+
 } // namespace
 
+QDateTime calculatedAt(const CalculationRecord& record) {
+    const RecordTime& t = record.calculatedAt;
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+}
+
+RecordTime recordTime(const QDateTime& time) {
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
 bool hasPointLoad(const CalculationRecord& record) {
-    return record.texts.shown(InputField::F);
+    return record.calculation.texts.shown(InputField::F);
 }
 
 QString loadCaseName(const CalculationRecord& record) {
@@ -38,44 +53,39 @@ QString loadCaseDrawing(const CalculationRecord& record) {
 }
 
 QString designationDin(const CalculationRecord& record) {
-    return record.section ? qtText(chooseSection(record.section->listEntry).designationDin)
-                          : QString();
+    return qtText(chooseSection(section(record).listEntry).designationDin);
 }
 
 QString designationEuro(const CalculationRecord& record) {
-    return record.section ? qtText(chooseSection(record.section->listEntry).designationEuro)
-                          : QString();
+    return qtText(chooseSection(section(record).listEntry).designationEuro);
 }
 
 QList<QString> sectionValueTexts(const CalculationRecord& record) {
-    if (!record.section) {
-        return {};
-    }
-    const BeamSection& s = *record.section;
+    const BeamSection& s = section(record);
     return {qtText(s.IxText).trimmed(), qtText(s.WxText).trimmed(), qtText(s.q0Text).trimmed()};
 }
 
 QList<RecordLine> inputLines(const CalculationRecord& record) {
     QList<RecordLine> lines;
     for (const auto& [field, caption] : kInputCaptions) {
-        if (record.texts.shown(field)) {
-            lines.append({QString::fromUtf8(caption), qtText(record.texts[field])});
+        if (record.calculation.texts.shown(field)) {
+            lines.append({QString::fromUtf8(caption), qtText(record.calculation.texts[field])});
         }
     }
     return lines;
 }
 
 QString deflectionLimitText(const CalculationRecord& record) {
-    return QStringLiteral("l/%1").arg(record.values.input.fmaxteiler);
+    return QStringLiteral("l/%1").arg(record.calculation.values.input.fmaxteiler);
 }
 
 QList<RecordRow> resultRows(const CalculationRecord& record) {
     QList<RecordRow> rows;
     for (std::size_t i = 0; i < kResultRowCount; ++i) {
-        const ResultRow& row = record.view.rows[i];
+        const ResultRow& row = record.calculation.view.rows[i];
         RecordRow out;
         out.caption = qtText(kResultCaptions[i]);
-        out.shown = i != RowSpan || record.view.spanRowShown;
+        out.shown = i != RowSpan || record.calculation.view.spanRowShown;
         out.value = out.shown && row.text ? qtText(*row.text) : QString();
         out.inadmissible = out.shown && row.colour == TextColour::Red;
         rows.append(out);
@@ -113,17 +123,17 @@ SectionValueParts splitSectionValue(const QString& text) {
 
 QString verdictLine(const CalculationRecord& record) {
     static const QRegularExpression kGap(QStringLiteral("\\s{2,}"));
-    return qtText(record.view.report.message)
+    return qtText(record.calculation.view.report.message)
         .split(kGap, Qt::SkipEmptyParts)
         .join(QLatin1Char(' '));
 }
 
 bool passes(const CalculationRecord& record) {
-    return record.view.verdict == Verdict::Pass;
+    return record.calculation.view.verdict == Verdict::Pass;
 }
 
 QString failedChecks(const CalculationRecord& record) {
-    const ResultView& v = record.view;
+    const ResultView& v = record.calculation.view;
     if (v.stressFailed && v.deflectionFailed) {
         return QStringLiteral("Biegespannung und Durchbiegung über dem zulässigen Wert");
     }
@@ -141,9 +151,9 @@ QString inadmissibleMark() {
 }
 
 QString proposedFileName(const CalculationRecord& record) {
-    const QString size = record.section ? qtText(record.section->Size) : QString();
+    const QString size = qtText(kSectionTable[record.calculation.sectionRow].Size);
     return QStringLiteral("Traeger_IPB%1_%2.pdf")
-        .arg(size, record.calculatedAt.toString(QStringLiteral("yyyy-MM-dd_HHmm")));
+        .arg(size, calculatedAt(record).toString(QStringLiteral("yyyy-MM-dd_HHmm")));
 }
 
 } // namespace ipb
