@@ -5,17 +5,6 @@
 namespace ipb {
 namespace {
 
-// Reference strength of the steel in N/mm^2: allowable stress 330 / sic.
-constexpr double kReferenceStrength = 330;
-
-// Deflection factors with E = 21000 kN/cm^2. Loads in kN, lengths in m and I in cm^4 give
-// m^3/cm^2; 10,000,000 turns that into mm.
-constexpr double kToMillimetres = 10000000;
-constexpr double kUniformShapeE = 504000;       // 24 E
-constexpr double kPointUnderLoadE = 63000;      // 3 E
-constexpr double kUniformMidspanNum = 50000000; // 5 x 10,000,000
-constexpr double kUniformMidspanE = 8064000;    // 384 E
-
 // Every step is checked: a zero divisor, a negative root or a non-finite value ends the
 // computation. With inputs from the input check none of this happens; pasted exponents such
 // as 1E-300 would make it happen.
@@ -42,39 +31,99 @@ struct Guard {
     }
 };
 
+// Hands each figure on and, when a record asked for it, writes down how it was worked out. A
+// plain calculation keeps no steps: the texts are static and nothing is stored.
+class Worksheet {
+  public:
+    explicit Worksheet(WorkedSteps* steps) : steps_(steps) {}
+
+    double step(Quantity quantity, std::string_view symbol, std::string_view formula,
+                std::string_view unit, std::initializer_list<Operand> operands, double result) {
+        if (steps_) {
+            WorkedStep& s = steps_->emplace_back();
+            s.quantity = quantity;
+            s.symbol = symbol;
+            s.formula = formula;
+            s.unit = unit;
+            std::size_t i = 0;
+            for (const Operand& o : operands) {
+                s.operands.at(i++) = o;
+            }
+            s.result = result;
+        }
+        return result;
+    }
+
+  private:
+    WorkedSteps* steps_;
+};
+
 } // namespace
 
 std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const BeamInput& input,
-                                        const BeamResult& previous) {
+                                        const BeamResult& previous, WorkedSteps* steps) {
     Guard g;
+    Worksheet w(steps);
     BeamAnalysis out{input, previous};
     BeamInput& in = out.input;
     BeamResult& r = out.result;
 
     const double Ix = section.Ix;
     const double Wx = section.Wx;
-    const double q = g.value(g.divide(section.q0, 1000) + in.plusq); // total uniform load, kN/m
+    const double E = kElasticModulus;
+    const double q = w.step(Quantity::TotalUniformLoad, "q", "{q0}/1000 + {(+q)}", "kN/m",
+                            {{"q0", double(section.q0)}, {"(+q)", in.plusq}},
+                            g.value(totalUniformLoad(section, in)));
 
-    r.sigzul = g.divide(kReferenceStrength, static_cast<double>(in.sic));
-
-    const bool pointLoad = in.la != 0 || in.lb != 0;
-    const double span = pointLoad ? g.value(in.la + in.lb) : in.l;
-    if (span != 0) {
-        r.fzul = g.value(g.divide(span, in.fmaxteiler) * 1000);
+    const bool pointLoad = hasPointLoad(in);
+    if (!pointLoad && in.l == 0) {
+        return std::nullopt; // nothing to compute: no span
     }
-
+    const double la = in.la, lb = in.lb, F = in.F;
     if (pointLoad) {
         r.lastfall = 2;
-        const double la = in.la, lb = in.lb, F = in.F;
         const double l = in.l = g.value(lb + la);
         const double l2 = g.value(l * l);
-
-        r.FA = g.value(g.value(q * l / 2) + g.divide(lb * F, l));
-        r.FB = g.value(g.value(q * l / 2) + g.divide(la * F, l));
+        r.FA = w.step(Quantity::FA, "FA", "{q}·{l}/2 + {F}·{lb}/{l}", "kN",
+                      {{"q", q}, {"l", l}, {"F", F}, {"lb", lb}},
+                      g.value(g.value(q * l / 2) + g.divide(lb * F, l)));
+        r.FB = w.step(Quantity::FB, "FB", "{q}·{l}/2 + {F}·{la}/{l}", "kN",
+                      {{"q", q}, {"l", l}, {"F", F}, {"la", la}},
+                      g.value(g.value(q * l / 2) + g.divide(la * F, l)));
+        r.totalLoad = w.step(Quantity::TotalLoad, "q·l", "{q}·({la} + {lb})", "kN",
+                             {{"q", q}, {"la", la}, {"lb", lb}}, g.value(q * (la + lb)));
+        w.step(Quantity::Span, "l", "{la} + {lb}", "m", {{"la", la}, {"lb", lb}}, l);
         // Midspan moment of the uniform load plus the moment under the point load: on the safe
         // side, since the two maxima need not lie at the same place.
-        r.Mb = g.value(g.value(l2 * q / 8) + g.divide(g.value(la * F * lb), l));
+        r.Mb = w.step(Quantity::Mb, "Mb", "{q}·{l}²/8 + {F}·{la}·{lb}/{l}", "kNm",
+                      {{"q", q}, {"l", l}, {"F", F}, {"la", la}, {"lb", lb}},
+                      g.value(g.value(l2 * q / 8) + g.divide(g.value(la * F * lb), l)));
+    } else {
+        r.lastfall = 1;
+        const double l = in.l;
+        const double l2 = g.value(l * l);
+        r.FA =
+            w.step(Quantity::FA, "FA", "{q}·{l}/2", "kN", {{"q", q}, {"l", l}}, g.value(q * l / 2));
+        r.FB =
+            w.step(Quantity::FB, "FB", "{q}·{l}/2", "kN", {{"q", q}, {"l", l}}, g.value(q * l / 2));
+        r.totalLoad = w.step(Quantity::TotalLoad, "q·l", "{q}·{l}", "kN", {{"q", q}, {"l", l}},
+                             g.value(q * l));
+        r.Mb = w.step(Quantity::Mb, "Mb", "{q}·{l}²/8", "kNm", {{"q", q}, {"l", l}},
+                      g.value(l2 * q / 8));
+    }
+    const double l = in.l;
 
+    r.sigmax = w.step(Quantity::Sigmax, "σ", "{Mb}/{Wx}·1000", "N/mm²", {{"Mb", r.Mb}, {"Wx", Wx}},
+                      g.value(g.divide(r.Mb, Wx) * 1000));
+    const Operand strength{"R", kReferenceStrength, true};
+    r.sigzul = w.step(Quantity::Sigzul, "zul. σ", "{R}/{Mindestsicherheit}", "N/mm²",
+                      {strength, {"Mindestsicherheit", double(in.sic)}},
+                      g.divide(kReferenceStrength, static_cast<double>(in.sic)));
+    r.sicvorh = w.step(Quantity::Safety, "vorh. Sicherheit", "{R}/{σ}", "",
+                       {strength, {"σ", r.sigmax}}, g.divide(kReferenceStrength, r.sigmax));
+
+    if (pointLoad) {
+        const double l2 = g.value(l * l);
         double xf = previous.xf;
         if (l / 2 < la) {
             xf = lb;
@@ -85,7 +134,7 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         if (la == lb) {
             xf = la;
         }
-        r.xf = xf;
+        r.xf = w.step(Quantity::Xf, "xf", "min({la}, {lb})", "m", {{"la", la}, {"lb", lb}}, xf);
 
         // The maximum deflection of a single point load lies in the longer part, at z from A.
         double z = previous.z;
@@ -95,42 +144,61 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         if (la <= lb) {
             z = g.value(l - g.root(g.divide(l2 - la * la, 3)));
         }
-        r.z = z;
+        r.z = la > lb
+                  ? w.step(Quantity::Z, "z", "√(({l}² − {lb}²)/3)", "m", {{"l", l}, {"lb", lb}}, z)
+                  : w.step(Quantity::Z, "z", "{l} − √(({l}² − {la}²)/3)", "m",
+                           {{"l", l}, {"la", la}}, z);
 
         // F b (l^2 - b^2)^(3/2) / (9 sqrt(3) E I l), b the shorter distance, in mm.
         const double b = xf;
         const double s = g.root(g.divide(l + b, g.value(3 * (l - b))));
         double fP = g.value(lb * lb * (la * la) * F * kToMillimetres);
-        fP = g.divide(fP, g.value(l * Ix * kPointUnderLoadE));
+        fP = g.divide(fP, g.value(l * Ix * (3 * E)));
         fP = g.divide(g.value(fP * (l + b)), 3 * b);
-        fP = g.value(fP * s);
+        fP = w.step(Quantity::FP, "fP",
+                    "{F}·{la}²·{lb}²/(3·{E}·{Ix}·{l})·({l} + {xf})/(3·{xf})·√(({l} + {xf})/"
+                    "(3·({l} − {xf})))·10⁷",
+                    "mm",
+                    {{"F", F}, {"la", la}, {"lb", lb}, {"E", E}, {"Ix", Ix}, {"l", l}, {"xf", xf}},
+                    g.value(fP * s));
 
         // The uniform load's deflection at the same place, added there: the true maximum of
         // the sum lies close by and is not searched.
-        const double xi = g.divide(z, l);
+        const double xi =
+            w.step(Quantity::Xi, "ξ", "{z}/{l}", "", {{"z", z}, {"l", l}}, g.divide(z, l));
         const double shape = g.value(std::pow(xi, 4) + (xi - 2 * std::pow(xi, 3)));
-        const double fq = g.value(
-            g.divide(g.value(std::pow(l, 4) * q * kToMillimetres), Ix * kUniformShapeE) * shape);
-        r.fmax = g.value(fP + fq);
-    } else if (in.l != 0) {
-        r.lastfall = 1;
-        const double l = in.l;
-        const double l2 = g.value(l * l);
-        r.Mb = g.value(l2 * q / 8);
-        r.FA = g.value(q * l / 2);
-        r.FB = g.value(q * l / 2);
-        r.fmax = g.divide(g.value(std::pow(l, 4) * q * kUniformMidspanNum), Ix * kUniformMidspanE);
+        const double fq = w.step(
+            Quantity::Fq, "fq", "{q}·{l}⁴/(24·{E}·{Ix})·({ξ} − 2·{ξ}³ + {ξ}⁴)·10⁷", "mm",
+            {{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}, {"ξ", xi}},
+            g.value(g.divide(g.value(std::pow(l, 4) * q * kToMillimetres), Ix * (24 * E)) * shape));
+        r.fmax = w.step(Quantity::Fmax, "f", "{fP} + {fq}", "mm", {{"fP", fP}, {"fq", fq}},
+                        g.value(fP + fq));
     } else {
-        return std::nullopt; // nothing to compute: no span
+        r.fmax =
+            w.step(Quantity::Fmax, "f", "5·{q}·{l}⁴/(384·{E}·{Ix})·10⁷", "mm",
+                   {{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}},
+                   g.divide(g.value(std::pow(l, 4) * q * (5 * kToMillimetres)), Ix * (384 * E)));
     }
 
-    r.sigmax = g.value(g.divide(r.Mb, Wx) * 1000);
-    r.sicvorh = g.divide(kReferenceStrength, r.sigmax);
+    if (l != 0) {
+        r.fzul = w.step(Quantity::Fzul, "zul. f", "{l}/{n}·1000", "mm",
+                        {{"l", l}, {"n", double(in.fmaxteiler), true}},
+                        g.value(g.divide(l, in.fmaxteiler) * 1000));
+    }
 
     if (!g.ok) {
         return std::nullopt;
     }
     return out;
+}
+
+WorkedSteps workedCalculation(const CalculationValues& finished) {
+    // A finished calculation computed once more from its own values reproduces itself bit for
+    // bit: the span the point-load path wrote is la + lb again, and the places it carried over
+    // are its own. So the steps are those of the calculation on display.
+    WorkedSteps steps;
+    analyseBeam(finished.section, finished.input, finished.result, &steps);
+    return steps;
 }
 
 } // namespace ipb

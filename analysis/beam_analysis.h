@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
+#include "worked_step.h"
 
 #include <optional>
 
@@ -16,8 +17,11 @@ struct BeamAnalysis {
 // `previous` supplies what the chosen path does not overwrite (z and xf on the uniform-load
 // path). Returns nothing when a step would divide by zero, overflow or take the root of a
 // negative number: inputs that tiny or that large cannot be computed honestly, and no result is
-// better than a wrong one.
+// better than a wrong one. Given `steps`, every figure is also written down as it was worked out.
 std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const BeamInput& input,
-                                        const BeamResult& previous);
+                                        const BeamResult& previous, WorkedSteps* steps = nullptr);
+
+// How the figures of a finished calculation were worked out, in the order of a hand calculation.
+WorkedSteps workedCalculation(const CalculationValues& finished);
 
 } // namespace ipb

@@ -5,9 +5,9 @@
 namespace ipb {
 namespace {
 
-// E I in kN m²: E = 21000 kN/cm² times Ix in cm⁴ gives kN cm², 1e-4 kN m² each.
+// E I in kN m²: E in kN/cm² times Ix in cm⁴ gives kN cm², 1e-4 kN m² each.
 double bendingStiffness(const BeamModel& beam) {
-    return 21000 * beam.Ix * 1e-4;
+    return kElasticModulus * beam.Ix * 1e-4;
 }
 
 // Slope of the deflection line (dw/dx, downwards positive), in m per m.
@@ -27,9 +27,9 @@ double slope(const BeamModel& b, double x) {
 
 BeamModel beamModel(const CalculationValues& values) {
     const BeamInput& in = values.input;
-    const bool pointLoad = values.result.lastfall == 2.0f;
+    const bool pointLoad = hasPointLoad(in);
     BeamModel beam;
-    beam.q = values.section.q0 / 1000.0 + in.plusq;
+    beam.q = totalUniformLoad(values.section, in);
     beam.l = in.l; // the point-load path has stored la + lb here
     beam.F = pointLoad ? in.F : 0;
     beam.la = pointLoad ? in.la : 0;

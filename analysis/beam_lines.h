@@ -21,7 +21,7 @@ struct BeamModel {
 BeamModel beamModel(const CalculationValues& values);
 
 // Shear force (kN), bending moment (kNm) and deflection (mm, downwards positive) at x metres
-// from support A, from the beam's own differential equation with E = 21000 kN/cm². Under the
+// from support A, from the beam's own differential equation with the steel's E. Under the
 // point load the shear is taken just left of it.
 double shearForce(const BeamModel& beam, double x);
 double bendingMoment(const BeamModel& beam, double x);

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The values of one calculation, in the units an engineer reads off the section tables:
 // forces kN, uniform loads kN/m (self weight N/m), lengths m, section values cm^4 and cm^3,
 // moments kNm, stresses N/mm^2, deflections mm.
 
 namespace ipb {
+
+// The steel: Young's modulus E in kN/cm², and the reference strength in N/mm² that the allowable
+// stress divides by the required safety and the available safety divides by the stress.
+inline constexpr double kElasticModulus = 21000;
+inline constexpr double kReferenceStrength = 330;
+
+// Loads in kN, lengths in m and I in cm⁴ give a deflection in m³/cm²; this factor makes it mm.
+inline constexpr double kToMillimetres = 10000000;
+inline constexpr std::string_view kToMillimetresText = "10⁷";
 
 // Allowable deflection as a fraction of the span: span / 300, / 500 or / 1000.
 using DeflectionLimit = std::int16_t;
@@ -36,6 +46,7 @@ struct BeamResult {
     double sicvorh = 0;    // available safety
     double fmax = 0;       // maximum deflection, mm
     double fzul = 0;       // allowable deflection, mm
+    double totalLoad = 0;  // the whole uniform load q * l, kN
     double z = 0;          // point-load case: place of the maximum deflection from A, m
     double xf = 0;         // point-load case: the shorter of la and lb, m
     float lastfall = 0;    // path of the last computation: 0 none, 1 uniform load, 2 point load
@@ -47,5 +58,16 @@ struct CalculationValues {
     BeamInput input;
     BeamResult result;
 };
+
+// A point load is there when it has a place: the distances la and lb are read only in the
+// point-load case, and going back to the choice of load case clears them.
+inline bool hasPointLoad(const BeamInput& in) {
+    return in.la != 0 || in.lb != 0;
+}
+
+// The uniform load the beam carries, kN/m: the section's self weight (N/m) plus the typed +q.
+inline double totalUniformLoad(const SectionValues& section, const BeamInput& in) {
+    return section.q0 / 1000.0 + in.plusq;
+}
 
 } // namespace ipb

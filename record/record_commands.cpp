@@ -13,10 +13,10 @@ namespace ipb {
 
 void installRecordCommands(QWidget* window, RecordSource source) {
     // Each command works on the record of the moment it is given, never on a stale one.
-    const auto withRecord = [window, source](void (*command)(QWidget*, const CalculationRecord&)) {
+    const auto withRecord = [window, source](void (*command)(QWidget*, const RecordModel&)) {
         return [window, source, command] {
             if (const auto record = source()) {
-                command(window, *record);
+                command(window, recordModel(*record));
             }
         };
     };
@@ -32,7 +32,7 @@ void installRecordCommands(QWidget* window, RecordSource source) {
     QObject::connect(addWindowCommand(window, "ActionCopy", QStringLiteral("Ergebnisse kopieren"),
                                       QKeySequence(Qt::CTRL | Qt::Key_C)),
                      &QAction::triggered, window,
-                     withRecord([](QWidget*, const CalculationRecord& record) {
+                     withRecord([](QWidget*, const RecordModel& record) {
                          QGuiApplication::clipboard()->setMimeData(recordMimeData(record));
                      }));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_text.h"
+#include "calculation_record.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "record_diagrams.h"
 
-#include "number_text.h"
+#include "window_services.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,20 +20,6 @@ const QColor kCurve(0x00, 0x3C, 0x8C);
 const QColor kFill(0xDD, 0xE6, 0xF2);
 const QColor kGuide(0x80, 0x80, 0x80);
 
-struct Marked {
-    double x;
-    double value;
-    bool below; // write the value below the curve point rather than above it
-};
-
-struct Diagram {
-    QString caption;
-    std::function<double(double)> line;
-    bool downwards; // positive values drawn below the axis
-    int decimals;
-    std::vector<Marked> marks;
-};
-
 QFont smallFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(7.5);
@@ -42,13 +28,13 @@ QFont smallFont() {
 
 // Places along the span where the curve is evaluated: evenly spaced, plus both sides of the
 // point load so the kink of the moment and the step of the shear are drawn sharp.
-std::vector<double> samplePlaces(const BeamModel& beam) {
+std::vector<double> samplePlaces(const BeamModel& beam, bool point) {
     constexpr int kSteps = 240;
     std::vector<double> xs;
     for (int i = 0; i <= kSteps; ++i) {
         xs.push_back(beam.l * i / kSteps);
     }
-    if (beam.F > 0) {
+    if (point) {
         xs.push_back(beam.la);
         xs.push_back(std::nextafter(beam.la, beam.l));
     }
@@ -56,19 +42,21 @@ std::vector<double> samplePlaces(const BeamModel& beam) {
     return xs;
 }
 
-void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const Diagram& d,
+void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, const Diagram& d,
                   double mm) {
+    const BeamModel& beam = record.beam;
+    const auto line = [&](double x) { return lineValue(beam, d.line, x); };
     const QFont font = smallFont();
     const QFontMetricsF metrics(font, p.device());
     p.setFont(font);
     p.setPen(kInk);
     p.drawText(QRectF(box.left(), box.top(), box.width(), metrics.height()),
-               Qt::AlignLeft | Qt::AlignTop, d.caption);
+               Qt::AlignLeft | Qt::AlignTop, qtText(d.caption));
 
-    const std::vector<double> xs = samplePlaces(beam);
+    const std::vector<double> xs = samplePlaces(beam, record.pointLoad);
     double top = 0, bottom = 0; // extremes of the values as drawn (downwards positive)
     for (double x : xs) {
-        const double v = d.downwards ? d.line(x) : -d.line(x);
+        const double v = d.downwards ? line(x) : -line(x);
         top = std::min(top, v);
         bottom = std::max(bottom, v);
     }
@@ -84,7 +72,7 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
 
     QPainterPath curve(QPointF(plot.left(), axisY));
     for (double x : xs) {
-        curve.lineTo(at(x, d.line(x)));
+        curve.lineTo(at(x, line(x)));
     }
     curve.lineTo(QPointF(plot.right(), axisY));
     curve.closeSubpath();
@@ -97,7 +85,7 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
     p.drawLine(QPointF(plot.left(), axisY), QPointF(plot.right(), axisY));
     p.setPen(QPen(kGuide, mm * 0.15, Qt::DashLine));
     std::vector<double> guides{0, beam.l};
-    if (beam.F > 0) {
+    if (record.pointLoad) {
         guides.push_back(beam.la);
     }
     for (double x : guides) {
@@ -106,9 +94,9 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
     }
 
     p.setPen(kInk);
-    for (const Marked& mark : d.marks) {
+    for (const DiagramMark& mark : d.marks) {
         const QPointF point = at(mark.x, mark.value);
-        const QString text = QString::fromStdString(textFromNumber(mark.value, d.decimals, ','));
+        const QString text = qtText(mark.text);
         const double width = metrics.horizontalAdvance(text) + mm;
         double left = std::clamp(point.x() - width / 2, box.left(), box.right() - width);
         const double y =
@@ -119,7 +107,8 @@ void paintDiagram(QPainter& p, const QRectF& box, const BeamModel& beam, const D
 }
 
 // The beam itself over the span scale: the supports A and B, and the point load as an arrow.
-void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, double mm) {
+void paintBeamSketch(QPainter& p, const QRectF& box, const RecordModel& record, double mm) {
+    const BeamModel& beam = record.beam;
     const QRectF span = box.adjusted(mm * 2, 0, -mm * 2, 0);
     const double beamY = box.bottom() - mm * 3;
     p.setPen(QPen(kInk, mm * 0.6));
@@ -136,7 +125,7 @@ void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, doub
         p.drawText(QRectF(x - mm * 6, beamY, mm * 4, mm * 3), Qt::AlignRight | Qt::AlignVCenter,
                    name);
     }
-    if (beam.F > 0) {
+    if (record.pointLoad) {
         const double x = span.left() + beam.la / beam.l * span.width();
         p.setPen(QPen(kInk, mm * 0.35));
         p.drawLine(QPointF(x, box.top() + mm), QPointF(x, beamY - mm * 0.5));
@@ -151,49 +140,16 @@ void paintBeamSketch(QPainter& p, const QRectF& box, const BeamModel& beam, doub
 
 } // namespace
 
-void paintBeamDiagrams(QPainter& painter, const QRectF& area, const BeamModel& beam, double mm) {
+void paintBeamDiagrams(QPainter& painter, const QRectF& area, const RecordModel& record,
+                       double mm) {
     painter.save();
     const double sketch = mm * 9;
-    paintBeamSketch(painter, QRectF(area.left(), area.top(), area.width(), sketch), beam, mm);
+    paintBeamSketch(painter, QRectF(area.left(), area.top(), area.width(), sketch), record, mm);
     const double gap = mm * 2;
     const double height = (area.height() - sketch - 2 * gap) / 3;
-    const Maximum mMax = maximumMoment(beam);
-    const Maximum wMax = maximumDeflection(beam);
-    const bool point = beam.F > 0;
-    const double la = beam.la;
-
-    // Shear: up is positive. The values at A and B, and both sides of the step under the load.
-    Diagram shear{QStringLiteral("Querkraft V [kN]"),
-                  [&](double x) { return shearForce(beam, x); },
-                  false,
-                  2,
-                  {{0, shearForce(beam, 0), false}, {beam.l, shearForce(beam, beam.l), true}}};
-    if (point) {
-        shear.marks.push_back({la, shearForce(beam, la), false});
-        shear.marks.push_back({la, shearForce(beam, std::nextafter(la, beam.l)), true});
-    }
-    Diagram moment{QStringLiteral("Biegemoment M [kNm]"),
-                   [&](double x) { return bendingMoment(beam, x); },
-                   true,
-                   2,
-                   {{0, 0, false}, {beam.l, 0, false}, {mMax.x, mMax.value, true}}};
-    Diagram bending{QStringLiteral("Biegelinie w [mm]"),
-                    [&](double x) { return deflection(beam, x); },
-                    true,
-                    3,
-                    {{0, 0, false}, {beam.l, 0, false}, {wMax.x, wMax.value, true}}};
-    // Under the point load, unless the maximum stands there already; written inside the
-    // curve, so that it keeps clear of the maximum's value below it.
-    if (point && std::abs(mMax.x - la) > beam.l * 1e-3) {
-        moment.marks.push_back({la, bendingMoment(beam, la), false});
-    }
-    if (point && std::abs(wMax.x - la) > beam.l * 1e-3) {
-        bending.marks.push_back({la, deflection(beam, la), false});
-    }
-
     double y = area.top() + sketch;
-    for (const Diagram* d : {&shear, &moment, &bending}) {
-        paintDiagram(painter, QRectF(area.left(), y, area.width(), height), beam, *d, mm);
+    for (const Diagram& d : record.diagrams) {
+        paintDiagram(painter, QRectF(area.left(), y, area.width(), height), record, d, mm);
         y += height + gap;
     }
     painter.restore();

@@ -1,11 +1,9 @@
 #include "record_page.h"
 
 #include "record_diagrams.h"
-#include "record_workings.h"
 #include "window_services.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
@@ -100,19 +98,15 @@ class PageWriter {
     double height_;
 };
 
-void paintHeader(PageWriter& page, const CalculationRecord& record) {
+void paintHeader(PageWriter& page, const RecordModel& record) {
     const QFont title = recordFont(kBodyPoints, true);
     const QFont small = recordFont(kSmallPoints);
     page.text(0, page.width(),
               QStringLiteral("Trägerberechnung – Spannungs- und Durchbiegungsnachweis"), title);
-    page.text(0, page.width(), programTitle(), small, kInk, Qt::AlignRight);
+    page.text(0, page.width(), qtText(record.programTitle), small, kInk, Qt::AlignRight);
     page.y += page.lineHeight(title);
     page.text(0, page.width(), QStringLiteral("Einfeldträger aus Walzprofil IPB (HE-B)"), small);
-    const QString when =
-        QLocale(QLocale::German, QLocale::Germany)
-            .toString(calculatedAt(record),
-                      QStringLiteral("'Berechnet am' dd.MM.yyyy 'um' HH:mm:ss 'Uhr'"));
-    page.text(0, page.width(), when, small, kInk, Qt::AlignRight);
+    page.text(0, page.width(), qtText(record.calculatedAt), small, kInk, Qt::AlignRight);
     page.y += page.lineHeight(small) + page.mm(1);
     page.rule(0, page.width(), 0.35, kInk);
 }
@@ -125,14 +119,14 @@ void paintPair(PageWriter& page, double captionX, double valueRight, const QStri
     page.y += page.lineHeight(font);
 }
 
-void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) {
+void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
     const QFont body = recordFont(kBodyPoints);
     const double top = page.y;
     const double columnRight = page.width() - page.mm(kDrawingWidthMm + 6);
 
     page.heading(QStringLiteral("Lastfall"));
     const double drawingTop = page.y;
-    page.paragraph(0, columnRight, loadCaseName(record), body);
+    page.paragraph(0, columnRight, qtText(record.loadCaseName), body);
 
     page.heading(QStringLiteral("Profil"));
     const double valueX = page.mm(38);
@@ -141,18 +135,18 @@ void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) 
         page.text(valueX, columnRight, value, body);
         page.y += page.lineHeight(body);
     };
-    line(QStringLiteral("Auswahl in der Liste"),
-         qtText(kSectionTable[record.calculation.sectionRow].Size));
-    line(QStringLiteral("Bezeichnung DIN"), designationDin(record));
-    line(QStringLiteral("Euronorm"), designationEuro(record));
+    line(QStringLiteral("Auswahl in der Liste"), qtText(record.sectionSize));
+    line(QStringLiteral("Bezeichnung DIN"), qtText(record.designationDin));
+    line(QStringLiteral("Euronorm"), qtText(record.designationEuro));
     QString caption = QStringLiteral("Querschnittswerte");
-    for (const QString& value : sectionValueTexts(record)) {
-        line(std::exchange(caption, QString()), value);
+    for (const std::string& value : record.sectionTexts) {
+        line(std::exchange(caption, QString()), qtText(value));
     }
 
     // The drawing beside the text, in the window's proportions (2 : 1), framed like there.
     {
-        QSvgRenderer drawing(loadCaseDrawing(record));
+        QSvgRenderer drawing(record.pointLoad ? QStringLiteral(":/assets/point_load.svg")
+                                              : QStringLiteral(":/assets/uniform_load.svg"));
         const QRectF box(page.width() - page.mm(kDrawingWidthMm), drawingTop,
                          page.mm(kDrawingWidthMm), page.mm(kDrawingWidthMm / 2));
         drawing.render(&page.painter(), box);
@@ -162,117 +156,87 @@ void paintLoadCaseAndSection(PageWriter& page, const CalculationRecord& record) 
     page.y = std::max(page.y, top);
 }
 
-void paintInputs(PageWriter& page, const CalculationRecord& record) {
+void paintInputs(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Eingaben"));
     const QFont body = recordFont(kBodyPoints);
     const double valueRight = page.mm(kValueRightMm);
-    for (const RecordLine& input : inputLines(record)) {
-        paintPair(page, 0, valueRight, input.caption, input.value, body);
+    for (const RecordField& input : record.inputs) {
+        paintPair(page, 0, valueRight, qtText(input.captionWithUnit()), qtText(input.value), body);
     }
     paintPair(page, 0, valueRight, QStringLiteral("Max. zul. Durchbiegung"),
-              deflectionLimitText(record), body);
+              qtText(record.deflectionLimit), body);
 }
 
-void paintResults(PageWriter& page, const CalculationRecord& record) {
+void paintResults(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Ergebnisse"));
     const QFont body = recordFont(kBodyPoints);
     const QFont mark = recordFont(kBodyPoints, true);
     const double valueRight = page.mm(kValueRightMm);
     const double rowHeight = page.lineHeight(body) + page.mm(1.2);
     page.rule(0, page.width(), 0.2, kRule);
-    for (const RecordRow& row : resultRows(record)) {
+    for (const RecordRow& row : record.rows) {
+        const bool red = row.field.inadmissible;
         page.y += page.mm(0.6);
         // The span row without a point load stays greyed and empty, as in the window.
-        page.text(0, valueRight, row.caption, body, row.shown ? kInk : kGreyed);
+        page.text(0, valueRight, qtText(row.field.captionWithUnit()), body,
+                  row.shown ? kInk : kGreyed);
         if (row.shown) {
-            page.text(0, valueRight, row.value, row.inadmissible ? mark : body,
-                      row.inadmissible ? kRed : kInk, Qt::AlignRight);
+            page.text(0, valueRight, qtText(row.field.value), red ? mark : body, red ? kRed : kInk,
+                      Qt::AlignRight);
         }
-        if (row.inadmissible) {
-            page.text(page.mm(kMarkMm), page.width(), inadmissibleMark(), mark, kRed);
+        if (red) {
+            page.text(page.mm(kMarkMm), page.width(), qtText(kInadmissibleMark), mark, kRed);
         }
         page.y += rowHeight - page.mm(0.6);
         page.rule(0, page.width(), 0.1, kRule);
     }
 }
 
-void paintVerdict(PageWriter& page, const CalculationRecord& record) {
+void paintVerdict(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Urteil"));
     const QFont bold = recordFont(kBodyPoints, true);
     const QFont body = recordFont(kBodyPoints);
     const double pad = page.mm(2.5);
     const double top = page.y;
     page.y += pad;
-    page.text(pad, page.width() - pad, verdictLine(record), bold);
+    page.text(pad, page.width() - pad, qtText(record.verdictLine), bold);
     page.y += page.lineHeight(bold);
-    const QString detail =
-        passes(record)
-            ? QStringLiteral("Biegespannung und Durchbiegung innerhalb der zulässigen Werte")
-            : QStringLiteral("Nicht eingehalten: ") + failedChecks(record);
-    page.text(pad, page.width() - pad, detail, body);
+    page.text(pad, page.width() - pad, qtText(record.verdictDetail), body);
     page.y += page.lineHeight(body) + pad;
     // The report window's colour as a frame; the words above carry the verdict in grey print.
-    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, passes(record) ? kGreen : kRed);
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.passes ? kGreen : kRed);
 }
 
-void paintMethod(PageWriter& page, const CalculationRecord& record) {
+void paintMethod(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Berechnungsgrundlagen"));
     const QFont small = recordFont(kSmallPoints);
-    const double gap = page.mm(1);
-    page.paragraph(0, page.width(),
-                   QStringLiteral("Stahl mit E = 21000 kN/cm². Zulässige Biegespannung = 330 N/mm² "
-                                  "geteilt durch die Mindestsicherheit; vorhandene Sicherheit = "
-                                  "330 N/mm² geteilt durch die größte Biegespannung. Die "
-                                  "Streckenlast enthält das Eigengewicht q0 des Profils."),
-                   small);
-    page.y += gap;
-    if (hasPointLoad(record)) {
-        page.paragraph(
-            0, page.width(),
-            QStringLiteral("Größtes Biegemoment: Feldmoment der Streckenlast plus Moment "
-                           "unter der Punktlast, gleich wo diese steht (auf der sicheren "
-                           "Seite, da beide Größtwerte nicht an derselben Stelle liegen "
-                           "müssen)."),
-            small);
-        page.y += gap;
-        page.paragraph(0, page.width(),
-                       QStringLiteral("Größte Durchbiegung: an der Stelle, an der die Punktlast "
-                                      "allein am weitesten durchbiegt, mit der Durchbiegung der "
-                                      "Streckenlast an dieser Stelle addiert."),
-                       small);
-    } else {
-        page.paragraph(
-            0, page.width(),
-            QStringLiteral("Nur Streckenlast: größtes Biegemoment und größte Durchbiegung "
-                           "in Feldmitte."),
-            small);
+    for (const std::string& paragraph : record.method) {
+        if (&paragraph != &record.method.front()) {
+            page.y += page.mm(1);
+        }
+        page.paragraph(0, page.width(), qtText(paragraph), small);
     }
 }
 
-void paintWorkings(PageWriter& page, const CalculationRecord& record) {
+void paintWorkings(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Rechenweg"));
     const QFont small = recordFont(kSmallPoints);
-    page.paragraph(0, page.width(),
-                   QStringLiteral("E = 21000 kN/cm², Bezugsfestigkeit 330 N/mm². Lasten in kN "
-                                  "und kN/m, Längen in m, Ix in cm⁴, Wx in cm³; der Faktor 10⁷ "
-                                  "ergibt die Durchbiegung in mm."),
-                   small);
+    page.paragraph(0, page.width(), qtText(record.workingsPreamble), small);
     page.y += page.mm(1);
-    for (const QString& line : workingLines(record)) {
-        page.paragraph(page.mm(2), page.width(), line, small);
+    for (const WorkingLine& line : record.workings) {
+        page.paragraph(page.mm(2), page.width(), qtText(line.text()), small);
         page.y += page.mm(0.4);
     }
 }
 
-void paintExactMaxima(PageWriter& page, const CalculationRecord& record) {
+void paintExactMaxima(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Genaue Größtwerte"));
     const QFont body = recordFont(kBodyPoints);
-    for (const ExactLine& line : exactLines(record)) {
-        page.text(0, page.width(), exactLineText(line), body);
+    for (const ExactLine& line : record.exactLines) {
+        page.text(0, page.width(), qtText(line.text()), body);
         page.y += page.lineHeight(body);
     }
-    const QStringList notes = exactVerdictNotes(record);
-    if (notes.isEmpty()) {
+    if (record.exactNotes.empty()) {
         return;
     }
     // A framed note where the exact figures would decide otherwise than the program's.
@@ -280,23 +244,19 @@ void paintExactMaxima(PageWriter& page, const CalculationRecord& record) {
     const double pad = page.mm(2);
     const double top = page.y;
     page.y += pad;
-    for (const QString& note : notes) {
-        page.paragraph(pad, page.width() - pad, note, recordFont(kBodyPoints, true));
+    for (const std::string& note : record.exactNotes) {
+        page.paragraph(pad, page.width() - pad, qtText(note), recordFont(kBodyPoints, true));
     }
     page.y += pad;
     page.frame(QRectF(0, top, page.width(), page.y - top), 0.5, kRed);
 }
 
-void paintFooter(PageWriter& page, const CalculationRecord& record, int pageNumber) {
+void paintFooter(PageWriter& page, const RecordModel& record, int pageNumber) {
     const QFont small = recordFont(kSmallPoints);
     page.y = page.height() - page.lineHeight(small) - page.mm(1);
     page.rule(0, page.width(), 0.2, kRule);
     page.y += page.mm(1);
-    page.text(0, page.width(),
-              QStringLiteral("Rechnungsprotokoll %1, %2")
-                  .arg(designationDin(record),
-                       calculatedAt(record).toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
-              small, kRule);
+    page.text(0, page.width(), qtText(record.footer), small, kRule);
     page.text(0, page.width(), QStringLiteral("Seite %1 von 2").arg(pageNumber), small, kRule,
               Qt::AlignRight);
 }
@@ -308,7 +268,7 @@ QPageLayout recordPageLayout() {
                        QPageLayout::Millimeter);
 }
 
-void paintRecord(QPainter& painter, QPagedPaintDevice& device, const CalculationRecord& record) {
+void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     {
@@ -327,8 +287,7 @@ void paintRecord(QPainter& painter, QPagedPaintDevice& device, const Calculation
     paintWorkings(page, record);
     page.heading(QStringLiteral("Schnittgrößen und Biegelinie"));
     const double diagramsHeight = page.mm(112);
-    paintBeamDiagrams(painter, QRectF(0, page.y, page.width(), diagramsHeight),
-                      beamModel(record.calculation.values), page.mm(1));
+    paintBeamDiagrams(painter, QRectF(0, page.y, page.width(), diagramsHeight), record, page.mm(1));
     page.y += diagramsHeight;
     paintExactMaxima(page, record);
     paintFooter(page, record, 2);

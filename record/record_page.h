@@ -1,6 +1,8 @@
 #pragma once
 
-#include "record_text.h"
+#include "record_model.h"
+
+#include <QString>
 
 #include <QPageLayout>
 
@@ -16,6 +18,6 @@ QPageLayout recordPageLayout();
 // first, the calculation retraced, the lines along the span and the exact maxima on the second.
 // The painter's origin is the top-left corner inside the margins. Text stays text and the drawing
 // stays vector graphics, so a PDF of it can be searched and printed sharp at any size.
-void paintRecord(QPainter& painter, QPagedPaintDevice& device, const CalculationRecord& record);
+void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel& record);
 
 } // namespace ipb

@@ -18,20 +18,20 @@ SaveFileQuestion askPdfFileName = [](QWidget* parent, const QString& title, cons
     return QFileDialog::getSaveFileName(parent, title, proposal, filter);
 };
 
-QString proposedPdfPath(const CalculationRecord& record) {
+QString proposedPdfPath(const RecordModel& record) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
-    return QDir(folder).filePath(proposedFileName(record));
+    return QDir(folder).filePath(qtText(record.fileName));
 }
 
-bool writeRecordPdf(QIODevice& device, const CalculationRecord& record) {
+bool writeRecordPdf(QIODevice& device, const RecordModel& record) {
     QPdfWriter writer(&device);
     writer.setPageLayout(recordPageLayout());
     writer.setResolution(1200);
-    writer.setTitle(QStringLiteral("Trägerberechnung %1").arg(designationDin(record)));
-    writer.setCreator(programTitle());
+    writer.setTitle(qtText(record.pdfTitle));
+    writer.setCreator(qtText(record.programTitle));
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
@@ -40,7 +40,7 @@ bool writeRecordPdf(QIODevice& device, const CalculationRecord& record) {
     return painter.end();
 }
 
-void saveRecordPdf(QWidget* parent, const CalculationRecord& record) {
+void saveRecordPdf(QWidget* parent, const RecordModel& record) {
     QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
                                   proposedPdfPath(record), QStringLiteral("PDF-Dokumente (*.pdf)"));
     if (path.isEmpty()) {

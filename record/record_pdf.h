@@ -1,6 +1,8 @@
 #pragma once
 
-#include "record_text.h"
+#include "record_model.h"
+
+#include <QString>
 
 #include <functional>
 
@@ -17,14 +19,14 @@ extern SaveFileQuestion askPdfFileName;
 
 // The proposed path: the documents folder (the home folder when there is none) and a name from
 // the section and the time of the calculation.
-QString proposedPdfPath(const CalculationRecord& record);
+QString proposedPdfPath(const RecordModel& record);
 
 // Writes the record as a two-page A4 PDF into an open device; false if nothing could be drawn.
-bool writeRecordPdf(QIODevice& device, const CalculationRecord& record);
+bool writeRecordPdf(QIODevice& device, const RecordModel& record);
 
 // Asks for a file name and saves the record there. The file is written beside its final place
 // and renamed only when complete, so an existing file is never left half-written; a file that
 // cannot be written gives a "Fehler:" message naming the file and the reason.
-void saveRecordPdf(QWidget* parent, const CalculationRecord& record);
+void saveRecordPdf(QWidget* parent, const RecordModel& record);
 
 } // namespace ipb

@@ -14,7 +14,7 @@
 namespace ipb {
 namespace {
 
-void setUpPrinter(QPrinter& printer, const CalculationRecord& record) {
+void setUpPrinter(QPrinter& printer, const RecordModel& record) {
     const QString proposedFile = proposedPdfPath(record);
     printer.setDocName(QFileInfo(proposedFile).completeBaseName());
     printer.setPageLayout(recordPageLayout());
@@ -26,7 +26,7 @@ void setUpPrinter(QPrinter& printer, const CalculationRecord& record) {
 }
 
 // Paints both pages; false with the reason when the printer cannot take them.
-bool paintOn(QPrinter& printer, const CalculationRecord& record, QString& error) {
+bool paintOn(QPrinter& printer, const RecordModel& record, QString& error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         error = QStringLiteral("Der Drucker „%1“ lässt sich nicht ansprechen.")
@@ -44,7 +44,7 @@ bool paintOn(QPrinter& printer, const CalculationRecord& record, QString& error)
 
 } // namespace
 
-void printRecord(QWidget* parent, const CalculationRecord& record) {
+void printRecord(QWidget* parent, const RecordModel& record) {
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, record);
     QPrintDialog dialog(&printer, parent);
@@ -60,7 +60,7 @@ void printRecord(QWidget* parent, const CalculationRecord& record) {
     }
 }
 
-void previewRecord(QWidget* parent, const CalculationRecord& record) {
+void previewRecord(QWidget* parent, const RecordModel& record) {
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, record);
     QPrintPreviewDialog preview(&printer, parent);

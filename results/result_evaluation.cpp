@@ -8,7 +8,6 @@ namespace {
 constexpr std::string_view kBelowTenThousandth = "< 0,0001";
 constexpr std::string_view kBelowThousandth = "< 0,001";
 constexpr std::string_view kAboveThousand = "> 1000";
-constexpr std::string_view kNotRequired = "Nicht erforderl.";
 
 TextColour redIf(bool inadmissible) {
     return inadmissible ? TextColour::Red : TextColour::Normal;
@@ -31,14 +30,12 @@ ResultView evaluateResults(const CalculationValues& values, char decimalSeparato
     rows[RowFA].text = force(r.FA);
     rows[RowFB].text = force(r.FB);
 
-    const double selfWeight = values.section.q0 / 1000.0;
-    if (r.lastfall == 1.0f) {
-        view.spanRowShown = false;
-        rows[RowTotalLoad].text = four((selfWeight + in.plusq) * in.l);
-    } else {
-        view.spanRowShown = true;
+    view.spanRowShown = hasPointLoad(in);
+    if (view.spanRowShown) {
         rows[RowSpan].text = four(in.l);
-        rows[RowTotalLoad].text = force((selfWeight + in.plusq) * (in.la + in.lb));
+        rows[RowTotalLoad].text = force(r.totalLoad);
+    } else {
+        rows[RowTotalLoad].text = four(r.totalLoad);
     }
 
     rows[RowMb].text = force(r.Mb);

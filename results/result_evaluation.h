@@ -45,12 +45,23 @@ enum ResultRowIndex : std::size_t {
     RowFzul
 };
 
-// The rows' captions as the results window is designed with them.
-inline constexpr std::array<std::string_view, kResultRowCount> kResultCaptions{
-    "Auflagerkraft FA [KN]",      "Auflagerkraft FB [KN]",  "Gesamtlast q * l [KN]",
-    "Gesamtspannweite l [m]",     "Max. Biegemoment [KNm]", "Max. Biegespannung [N/mm²]",
-    "Zul. Biegespannung [N/mm²]", "Vorhandene Sicherheit",  "Max. Durchbiegung [mm]",
-    "Zul. Durchbiegung [mm]"};
+// The rows' captions as the results window is designed with them: "Auflagerkraft FA [KN]".
+struct Caption {
+    std::string_view name;
+    std::string_view unit; // empty where the caption has none
+};
+inline constexpr std::array<Caption, kResultRowCount> kResultCaptions{{
+    {"Auflagerkraft FA", "KN"},
+    {"Auflagerkraft FB", "KN"},
+    {"Gesamtlast q * l", "KN"},
+    {"Gesamtspannweite l", "m"},
+    {"Max. Biegemoment", "KNm"},
+    {"Max. Biegespannung", "N/mm²"},
+    {"Zul. Biegespannung", "N/mm²"},
+    {"Vorhandene Sicherheit", ""},
+    {"Max. Durchbiegung", "mm"},
+    {"Zul. Durchbiegung", "mm"},
+}};
 
 struct ResultView {
     std::array<ResultRow, kResultRowCount> rows;
@@ -65,6 +76,9 @@ struct ResultView {
 
 inline constexpr std::string_view kPassMessage = "OK.,                      Alle Werte zulässig!";
 inline constexpr std::string_view kFailMessage = "Warnung!                  Wert(e) unzulässig!";
+// What the allowable deflection row says when the beam does not deflect measurably.
+inline constexpr std::string_view kNotRequired = "Nicht erforderl.";
+
 inline constexpr std::uint32_t kPassBackground = 0x00C000;
 inline constexpr std::uint32_t kFailBackground = 0xFF0000;
 

@@ -32,6 +32,7 @@ CalculationValues loadCase(float lastfall, int q0, double plusq, double la, doub
     v.input.la = la;
     v.input.lb = lb;
     v.input.l = l;
+    v.result.totalLoad = (q0 / 1000.0 + plusq) * l;
     return v;
 }
 

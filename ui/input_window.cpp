@@ -1,6 +1,7 @@
 #include "input_window.h"
 
 #include "report_window.h"
+#include "record_time.h"
 #include "results_window.h"
 #include "section_table.h"
 #include "sound_cue.h"

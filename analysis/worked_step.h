@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ipb {
+
+// The figures of a calculation in the order a hand calculation works them out: the total load,
+// the rows of the results window, then the pieces of the deflection and its limit.
+enum class Quantity {
+    TotalUniformLoad, // q
+    FA,
+    FB,
+    TotalLoad, // q * l
+    Span,      // point-load case: la + lb
+    Mb,
+    Sigmax,
+    Sigzul,
+    Safety,
+    Xf, // point-load case: the shorter distance
+    Z,  // point-load case: place of the point load's largest deflection
+    FP, // point-load case: that deflection
+    Xi, // point-load case: z as a fraction of the span
+    Fq, // point-load case: the uniform load's deflection at z
+    Fmax,
+    Fzul
+};
+
+// A value a step is worked out from. Its name stands in the formula; a constant that the
+// formula shows as its number (the limit's divisor, the reference strength) has `asNumber`.
+struct Operand {
+    std::string_view name;
+    double value = 0;
+    bool asNumber = false;
+};
+
+// One step of the calculation as a hand calculation writes it, symbol = formula = the formula
+// with the values put in = result. The formula names its operands in braces,
+// "{q}·{l}/2 + {F}·{lb}/{l}", so the formula and the values line are written from the one text.
+// The result is the number the calculation itself computed, not one worked out again.
+struct WorkedStep {
+    Quantity quantity = Quantity::TotalUniformLoad;
+    std::string_view symbol;
+    std::string_view formula;
+    std::string_view unit; // empty for a pure number
+    std::array<Operand, 8> operands{};
+    double result = 0;
+
+    const Operand* operand(std::string_view name) const;
+};
+
+using WorkedSteps = std::vector<WorkedStep>;
+
+// The formula with its operand names ("q·l/2 + F·lb/l") or, given a writer for numbers, with
+// their values ("10,601·5/2 + 50·2/5").
+std::string formulaText(const WorkedStep& step);
+std::string valuesText(const WorkedStep& step, const std::function<std::string(double)>& number);
+
+} // namespace ipb

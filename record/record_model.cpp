@@ -1,0 +1,364 @@
+#include "record_model.h"
+
+#include "number_text.h"
+#include "section_table.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace ipb {
+namespace {
+
+// The input boxes' captions without their input limits ("Last +q [KN/m], max. 250"), which
+// say nothing about this beam, in the order the engineer works through them.
+struct InputCaption {
+    InputField field;
+    std::string_view name;
+    std::string_view unit;
+};
+constexpr InputCaption kInputCaptions[] = {
+    {InputField::plusq, "Last +q", "KN/m"}, {InputField::F, "Kraft F", "KN"},
+    {InputField::la, "Länge la", "m"},      {InputField::lb, "Länge lb", "m"},
+    {InputField::l, "Länge l", "m"},        {InputField::sic, "Mindestsicherheit", ""}};
+
+std::string fixedNumber(double value, int decimals) {
+    return textFromNumber(value, decimals, ',');
+}
+
+std::string twoDigits(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
+}
+
+std::string germanDate(const RecordTime& t) {
+    return twoDigits(t.day) + "." + twoDigits(t.month) + "." + std::to_string(t.year);
+}
+
+std::string clockTime(const RecordTime& t, bool seconds) {
+    std::string text = twoDigits(t.hour) + ":" + twoDigits(t.minute);
+    return seconds ? text + ":" + twoDigits(t.second) : text;
+}
+
+// The report's message on one line: its two parts are held apart by a run of blanks meant for
+// the window's line break.
+std::string oneLine(std::string_view message) {
+    std::string line;
+    std::size_t blanks = 0;
+    for (const char c : message) {
+        if (c == ' ') {
+            ++blanks;
+            continue;
+        }
+        if (blanks > 0 && !line.empty()) {
+            line += ' ';
+        }
+        blanks = 0;
+        line += c;
+    }
+    return line;
+}
+
+std::string failedChecks(const ResultView& v) {
+    if (v.stressFailed && v.deflectionFailed) {
+        return "Biegespannung und Durchbiegung über dem zulässigen Wert";
+    }
+    if (v.stressFailed) {
+        return "Biegespannung über dem zulässigen Wert";
+    }
+    if (v.deflectionFailed) {
+        return "Durchbiegung über dem zulässigen Wert";
+    }
+    return {};
+}
+
+// The results row whose figure a step gives, if any.
+std::optional<std::size_t> rowOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::FA:
+        return RowFA;
+    case Quantity::FB:
+        return RowFB;
+    case Quantity::TotalLoad:
+        return RowTotalLoad;
+    case Quantity::Span:
+        return RowSpan;
+    case Quantity::Mb:
+        return RowMb;
+    case Quantity::Sigmax:
+        return RowSigmax;
+    case Quantity::Sigzul:
+        return RowSigzul;
+    case Quantity::Safety:
+        return RowSafety;
+    case Quantity::Fmax:
+        return RowFmax;
+    case Quantity::Fzul:
+        return RowFzul;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
+    std::vector<WorkingLine> lines;
+    for (const WorkedStep& step : workedCalculation(c.values)) {
+        WorkingLine line{std::string(step.symbol), formulaText(step),
+                         valuesText(step, germanNumber), germanNumber(step.result),
+                         std::string(step.unit)};
+        // A row's figure is written as the window shows it, so paper and screen agree.
+        if (const auto row = rowOf(step.quantity)) {
+            const auto& shown = c.view.rows[*row].text;
+            line.result = shown ? *shown : std::string();
+            if (line.result == kNotRequired) {
+                line.unit.clear();
+            }
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The program's figure against the exact one, in percent of the exact one, always signed.
+std::string deviation(double shown, double exact) {
+    const std::string percent = fixedNumber(100 * (shown - exact) / exact, 1);
+    return (percent.front() == '-' ? percent : "+" + percent) + " %";
+}
+
+ExactMaxima exactMaxima(const BeamModel& beam) {
+    ExactMaxima exact;
+    exact.moment = maximumMoment(beam);
+    exact.stress = exact.moment.value / beam.Wx * 1000;
+    exact.deflection = maximumDeflection(beam);
+    return exact;
+}
+
+std::array<ExactLine, 3> exactLines(const ExactMaxima& exact, const FinishedCalculation& c) {
+    const BeamResult& r = c.values.result;
+    const auto shown = [&](std::size_t row) { return c.view.rows[row].text.value_or(""); };
+    return {{
+        {"M,max", fixedNumber(exact.moment.value, 4), "kNm", fixedNumber(exact.moment.x, 3),
+         shown(RowMb), deviation(r.Mb, exact.moment.value)},
+        {"σ,max", fixedNumber(exact.stress, 3), "N/mm²", fixedNumber(exact.moment.x, 3),
+         shown(RowSigmax), deviation(r.sigmax, exact.stress)},
+        {"f,max", fixedNumber(exact.deflection.value, 3), "mm", fixedNumber(exact.deflection.x, 3),
+         shown(RowFmax), deviation(r.fmax, exact.deflection.value)},
+    }};
+}
+
+// A sentence for each check that the exact maximum decides otherwise than the program's figure,
+// by the same strict comparison; none when both agree.
+std::vector<std::string> exactVerdictNotes(const ExactMaxima& exact, const FinishedCalculation& c) {
+    const BeamResult& r = c.values.result;
+    std::vector<std::string> notes;
+    const auto note = [&](std::string_view what, std::string_view symbol, std::string_view limit,
+                          double value, double allowable, bool shownFails, std::string_view unit) {
+        const bool exactFails = value > allowable;
+        if (exactFails == shownFails) {
+            return;
+        }
+        notes.push_back("Genau gerechnet " + std::string(exactFails ? "ist" : "wäre") + " die " +
+                        std::string(what) + " " + (exactFails ? "unzulässig" : "zulässig") + ": " +
+                        std::string(symbol) + " = " + fixedNumber(value, 3) + " " +
+                        std::string(unit) + " " + (exactFails ? ">" : "≤") + " " +
+                        std::string(limit) + " = " + fixedNumber(allowable, 3) + " " +
+                        std::string(unit) + ".");
+    };
+    note("Biegespannung", "σ,max", "zul. σ", exact.stress, r.sigzul, c.view.stressFailed, "N/mm²");
+    note("Durchbiegung", "f,max", "zul. f", exact.deflection.value, r.fzul, c.view.deflectionFailed,
+         "mm");
+    return notes;
+}
+
+// The three lines along the span, with the values at the supports, under the point load and at
+// the maxima. The moment is drawn on the tension side and the deflection downwards, as
+// engineers draw them.
+std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact, bool point) {
+    const double l = beam.l, la = beam.la;
+    const auto mark = [&](BeamLine line, double x, double value, bool below) {
+        return DiagramMark{x, value, below,
+                           fixedNumber(value, line == BeamLine::Deflection ? 3 : 2)};
+    };
+    Diagram shear{"Querkraft V [kN]", BeamLine::Shear, false, {}};
+    shear.marks = {mark(BeamLine::Shear, 0, shearForce(beam, 0), false),
+                   mark(BeamLine::Shear, l, shearForce(beam, l), true)};
+    Diagram moment{"Biegemoment M [kNm]", BeamLine::Moment, true, {}};
+    moment.marks = {mark(BeamLine::Moment, 0, 0, false), mark(BeamLine::Moment, l, 0, false),
+                    mark(BeamLine::Moment, exact.moment.x, exact.moment.value, true)};
+    Diagram bending{"Biegelinie w [mm]", BeamLine::Deflection, true, {}};
+    bending.marks = {mark(BeamLine::Deflection, 0, 0, false),
+                     mark(BeamLine::Deflection, l, 0, false),
+                     mark(BeamLine::Deflection, exact.deflection.x, exact.deflection.value, true)};
+    if (point) {
+        // Both sides of the step under the load.
+        shear.marks.push_back(mark(BeamLine::Shear, la, shearForce(beam, la), false));
+        shear.marks.push_back(
+            mark(BeamLine::Shear, la, shearForce(beam, std::nextafter(la, l)), true));
+        // Under the point load, unless the maximum stands there already; written inside the
+        // curve, so that it keeps clear of the maximum's value below it.
+        if (std::abs(exact.moment.x - la) > l * 1e-3) {
+            moment.marks.push_back(mark(BeamLine::Moment, la, bendingMoment(beam, la), false));
+        }
+        if (std::abs(exact.deflection.x - la) > l * 1e-3) {
+            bending.marks.push_back(mark(BeamLine::Deflection, la, deflection(beam, la), false));
+        }
+    }
+    return {shear, moment, bending};
+}
+
+std::vector<std::string> method(bool point) {
+    const std::string E = germanNumber(kElasticModulus);
+    const std::string R = germanNumber(kReferenceStrength);
+    std::vector<std::string> paragraphs{
+        "Stahl mit E = " + E + " kN/cm². Zulässige Biegespannung = " + R +
+        " N/mm² geteilt durch die Mindestsicherheit; vorhandene Sicherheit = " + R +
+        " N/mm² geteilt durch die größte Biegespannung. Die Streckenlast enthält das "
+        "Eigengewicht q0 des Profils."};
+    if (point) {
+        paragraphs.push_back("Größtes Biegemoment: Feldmoment der Streckenlast plus Moment unter "
+                             "der Punktlast, gleich wo diese steht (auf der sicheren Seite, da "
+                             "beide Größtwerte nicht an derselben Stelle liegen müssen).");
+        paragraphs.push_back("Größte Durchbiegung: an der Stelle, an der die Punktlast allein am "
+                             "weitesten durchbiegt, mit der Durchbiegung der Streckenlast an "
+                             "dieser Stelle addiert.");
+    } else {
+        paragraphs.push_back(
+            "Nur Streckenlast: größtes Biegemoment und größte Durchbiegung in Feldmitte.");
+    }
+    return paragraphs;
+}
+
+std::string programTitle() {
+    return "IPB-Träger (ipbtraeger) " IPB_VERSION;
+}
+
+} // namespace
+
+std::string RecordField::captionWithUnit() const {
+    return unit.empty() ? caption : caption + " [" + unit + "]";
+}
+
+std::string WorkingLine::text() const {
+    std::string line = symbol + " = " + formula + " = " + values + " = " + result;
+    return unit.empty() ? line : line + " " + unit;
+}
+
+std::string ExactLine::text() const {
+    return symbol + " = " + value + " " + unit + " bei x = " + place + " m (Programmwert " + shown +
+           " " + unit + ", " + deviation + ")";
+}
+
+std::string germanNumber(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 10);
+    std::string out(text, end.ptr);
+    for (char& c : out) {
+        c = c == '.' ? ',' : c == 'e' ? 'E' : c;
+    }
+    return out;
+}
+
+double lineValue(const BeamModel& beam, BeamLine line, double x) {
+    switch (line) {
+    case BeamLine::Shear:
+        return shearForce(beam, x);
+    case BeamLine::Moment:
+        return bendingMoment(beam, x);
+    case BeamLine::Deflection:
+        break;
+    }
+    return deflection(beam, x);
+}
+
+RecordModel recordModel(const CalculationRecord& record) {
+    const FinishedCalculation& c = record.calculation;
+    const BeamSection& section = kSectionTable.at(c.sectionRow);
+    const SectionChoice choice = chooseSection(section.listEntry);
+    const RecordTime& t = record.calculatedAt;
+    RecordModel m;
+
+    m.programTitle = programTitle();
+    m.calculatedAt = "Berechnet am " + germanDate(t) + " um " + clockTime(t, true) + " Uhr";
+    m.calculatedAtShort = germanDate(t) + " " + clockTime(t, false);
+    m.calculatedAtFull = germanDate(t) + " " + clockTime(t, true);
+    m.fileName = "Traeger_IPB" + std::string(section.Size) + "_" + std::to_string(t.year) + "-" +
+                 twoDigits(t.month) + "-" + twoDigits(t.day) + "_" + twoDigits(t.hour) +
+                 twoDigits(t.minute) + ".pdf";
+    m.pdfTitle = "Trägerberechnung " + choice.designationDin;
+    m.footer = "Rechnungsprotokoll " + choice.designationDin + ", " + m.calculatedAtShort;
+
+    m.pointLoad = hasPointLoad(c.values.input);
+    m.loadCaseName = m.pointLoad ? "Träger auf 2 Stützen, Streckenlast plus Punktlast"
+                                 : "Träger auf 2 Stützen, Streckenlast (mind. Eigengewicht)";
+    m.method = method(m.pointLoad);
+
+    m.sectionSize = section.Size;
+    m.designationDin = choice.designationDin;
+    m.designationEuro = choice.designationEuro;
+    const auto trimmed = [](std::string_view text) {
+        const auto first = text.find_first_not_of(' ');
+        const auto last = text.find_last_not_of(' ');
+        return std::string(text.substr(first, last - first + 1));
+    };
+    m.sectionTexts = {trimmed(section.IxText), trimmed(section.WxText), trimmed(section.q0Text)};
+    m.sectionValues = {{{"Ix", std::to_string(section.values.Ix), "cm^4"},
+                        {"Wx", std::string(section.WxTabulated), "cm^3"},
+                        {"q0", std::string(section.q0Tabulated), "N/m"}}};
+    for (const auto& [field, name, unit] : kInputCaptions) {
+        if (c.texts.shown(field)) {
+            m.inputs.push_back({std::string(name), c.texts[field], std::string(unit)});
+        }
+    }
+    m.deflectionLimit = "l/" + std::to_string(c.values.input.fmaxteiler);
+
+    for (std::size_t i = 0; i < kResultRowCount; ++i) {
+        const ResultRow& row = c.view.rows[i];
+        RecordRow& out = m.rows[i];
+        out.shown = i != RowSpan || c.view.spanRowShown;
+        out.field = {
+            std::string(kResultCaptions[i].name), out.shown && row.text ? *row.text : std::string(),
+            std::string(kResultCaptions[i].unit), out.shown && row.colour == TextColour::Red};
+    }
+
+    m.passes = c.view.verdict == Verdict::Pass;
+    m.verdictLine = oneLine(c.view.report.message);
+    m.failedChecks = failedChecks(c.view);
+    m.verdictDetail = m.passes ? "Biegespannung und Durchbiegung innerhalb der zulässigen Werte"
+                               : "Nicht eingehalten: " + m.failedChecks;
+
+    m.workingsPreamble = "E = " + germanNumber(kElasticModulus) + " kN/cm², Bezugsfestigkeit " +
+                         germanNumber(kReferenceStrength) +
+                         " N/mm². Lasten in kN und kN/m, Längen in m, Ix in cm⁴, Wx in cm³; der "
+                         "Faktor " +
+                         std::string(kToMillimetresText) + " ergibt die Durchbiegung in mm.";
+    m.workings = workingLines(c);
+
+    m.beam = beamModel(c.values);
+    m.exact = exactMaxima(m.beam);
+    m.exactLines = exactLines(m.exact, c);
+    m.exactNotes = exactVerdictNotes(m.exact, c);
+    m.diagrams = diagrams(m.beam, m.exact, m.pointLoad);
+
+    m.copy = {{"Programm", m.programTitle, ""},
+              {"Berechnet am", m.calculatedAtFull, ""},
+              {"Lastfall", m.loadCaseName, ""},
+              {"Profil", m.designationDin, m.designationEuro}};
+    m.copy.insert(m.copy.end(), m.sectionValues.begin(), m.sectionValues.end());
+    m.copy.insert(m.copy.end(), m.inputs.begin(), m.inputs.end());
+    m.copy.push_back({"Max. zul. Durchbiegung", m.deflectionLimit, ""});
+    m.copy.push_back({"Urteil", m.verdictLine, m.failedChecks});
+    m.copy.push_back({}); // a blank line between the data and the results
+    for (const RecordRow& row : m.rows) {
+        m.copy.push_back(row.field);
+    }
+    // The true maxima along the span, after the program's figures they check.
+    for (const ExactLine& line : m.exactLines) {
+        m.copy.push_back(
+            {line.symbol + " genau (x = " + line.place + " m)", line.value, line.unit});
+    }
+    return m;
+}
+
+} // namespace ipb

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "beam_lines.h"
+#include "calculation_record.h"
+#include "result_evaluation.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace ipb {
+
+// A caption with its value and unit: the copy's three columns.
+struct RecordField {
+    std::string caption; // "Last +q"
+    std::string value;   // "10", as typed
+    std::string unit;    // "KN/m"; empty where there is none
+    bool inadmissible = false;
+
+    // "Last +q [KN/m]", the caption as the windows write it.
+    std::string captionWithUnit() const;
+};
+
+// One of the ten result rows as the results window shows it.
+struct RecordRow {
+    RecordField field;
+    bool shown = true; // false: the greyed span row of the uniform-load case
+};
+
+// One line of the hand calculation: symbol = formula = values = result unit.
+struct WorkingLine {
+    std::string symbol;  // "FA"
+    std::string formula; // "q·l/2 + F·lb/l"
+    std::string values;  // "10,601·5/2 + 50·2/5"
+    std::string result;  // "46,5025": a results row's figure as the window shows it
+    std::string unit;    // "kN"
+
+    std::string text() const;
+};
+
+// One exact maximum beside the program's figure.
+struct ExactLine {
+    std::string symbol;    // "M,max"
+    std::string value;     // "91,8030"
+    std::string unit;      // "kNm"
+    std::string place;     // "3,000"
+    std::string shown;     // "93,1281", the program's figure as the window shows it
+    std::string deviation; // "+1,4 %", the program's figure against the exact one
+
+    // "M,max = 91,8030 kNm bei x = 3,000 m (Programmwert 93,1281 kNm, +1,4 %)"
+    std::string text() const;
+};
+
+// The beam's true maxima, found along the span rather than by the program's simplifications.
+struct ExactMaxima {
+    Maximum moment;     // kNm
+    double stress = 0;  // N/mm², at the moment's place
+    Maximum deflection; // mm
+};
+
+// A line along the span and what its diagram writes beside it.
+enum class BeamLine { Shear, Moment, Deflection };
+struct DiagramMark {
+    double x = 0;
+    double value = 0;
+    bool below = false; // the value goes below the curve point rather than above it
+    std::string text;   // "46,50"
+};
+struct Diagram {
+    std::string caption; // "Querkraft V [kN]"
+    BeamLine line = BeamLine::Shear;
+    bool downwards = false; // positive values drawn below the axis
+    std::vector<DiagramMark> marks;
+};
+
+// Everything the two pages and the copy show, worked out once from the filed calculation. The
+// page painter, the PDF, the printer and the clipboard only render it.
+struct RecordModel {
+    std::string programTitle;      // "IPB-Träger (ipbtraeger) 1.0.0"
+    std::string calculatedAt;      // "Berechnet am 08.12.2026 um 14:30:05 Uhr"
+    std::string calculatedAtShort; // "08.12.2026 14:30"
+    std::string calculatedAtFull;  // "08.12.2026 14:30:05"
+    std::string fileName;          // "Traeger_IPB200_2026-12-08_1430.pdf"
+    std::string pdfTitle;          // "Trägerberechnung IPB 200 DIN 1025"
+    std::string footer;            // "Rechnungsprotokoll IPB 200 DIN 1025, 08.12.2026 14:30"
+
+    bool pointLoad = false;
+    std::string loadCaseName;
+    std::vector<std::string> method; // the program's method, its constants and simplifications
+
+    std::string sectionSize; // "200"
+    std::string designationDin;
+    std::string designationEuro;
+    std::array<std::string, 3> sectionTexts;  // "Ix=5700 cm^4", as the input window shows it
+    std::array<RecordField, 3> sectionValues; // "Ix", "5700", "cm^4"
+    std::vector<RecordField> inputs;          // the load case's boxes, the safety last
+    std::string deflectionLimit;              // "l/300"
+    std::array<RecordRow, kResultRowCount> rows;
+
+    bool passes = true;
+    std::string verdictLine;   // the report's message on one line
+    std::string failedChecks;  // which limit was exceeded, in words; empty for a pass
+    std::string verdictDetail; // the sentence under the verdict
+
+    std::string workingsPreamble;
+    std::vector<WorkingLine> workings;
+
+    BeamModel beam;
+    ExactMaxima exact;
+    std::array<ExactLine, 3> exactLines;
+    std::vector<std::string> exactNotes; // where an exact maximum decides otherwise
+    std::array<Diagram, 3> diagrams;     // shear, moment, deflection
+
+    // The copy, line by line; an empty field is the blank line between data and results.
+    std::vector<RecordField> copy;
+};
+
+RecordModel recordModel(const CalculationRecord& record);
+
+// The word that marks an inadmissible value, so that a black-and-white print still shows it.
+inline constexpr std::string_view kInadmissibleMark = "unzulässig";
+
+// A value as the calculation used it, in German notation: up to ten significant digits, no
+// trailing zeros, no thousands separator ("10,601", "2,645751311", "1E-05").
+std::string germanNumber(double value);
+
+// A line's value at x metres from A.
+double lineValue(const BeamModel& beam, BeamLine line, double x);
+
+} // namespace ipb
