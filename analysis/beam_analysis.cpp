@@ -37,19 +37,12 @@ class Worksheet {
   public:
     explicit Worksheet(WorkedSteps* steps) : steps_(steps) {}
 
+    // The operands are only gathered when they are written down.
+    template <class Gather>
     double step(Quantity quantity, std::string_view symbol, std::string_view formula,
-                std::string_view unit, std::initializer_list<Operand> operands, double result) {
+                std::string_view unit, double result, Gather&& operands) {
         if (steps_) {
-            WorkedStep& s = steps_->emplace_back();
-            s.quantity = quantity;
-            s.symbol = symbol;
-            s.formula = formula;
-            s.unit = unit;
-            std::size_t i = 0;
-            for (const Operand& o : operands) {
-                s.operands.at(i++) = o;
-            }
-            s.result = result;
+            steps_->push_back({quantity, symbol, formula, unit, operands(), result});
         }
         return result;
     }
@@ -72,8 +65,9 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
     const double Wx = section.Wx;
     const double E = kElasticModulus;
     const double q = w.step(Quantity::TotalUniformLoad, "q", "{q0}/1000 + {(+q)}", "kN/m",
-                            {{"q0", double(section.q0)}, {"(+q)", in.plusq}},
-                            g.value(totalUniformLoad(section, in)));
+                            g.value(totalUniformLoad(section, in)), [&] {
+                                return Operands{{{"q0", double(section.q0)}, {"(+q)", in.plusq}}};
+                            });
 
     const bool pointLoad = hasPointLoad(in);
     if (!pointLoad && in.l == 0) {
@@ -85,42 +79,58 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         const double l = in.l = g.value(lb + la);
         const double l2 = g.value(l * l);
         r.FA = w.step(Quantity::FA, "FA", "{q}·{l}/2 + {F}·{lb}/{l}", "kN",
-                      {{"q", q}, {"l", l}, {"F", F}, {"lb", lb}},
-                      g.value(g.value(q * l / 2) + g.divide(lb * F, l)));
+                      g.value(g.value(q * l / 2) + g.divide(lb * F, l)), [&] {
+                          return Operands{{{"q", q}, {"l", l}, {"F", F}, {"lb", lb}}};
+                      });
         r.FB = w.step(Quantity::FB, "FB", "{q}·{l}/2 + {F}·{la}/{l}", "kN",
-                      {{"q", q}, {"l", l}, {"F", F}, {"la", la}},
-                      g.value(g.value(q * l / 2) + g.divide(la * F, l)));
+                      g.value(g.value(q * l / 2) + g.divide(la * F, l)), [&] {
+                          return Operands{{{"q", q}, {"l", l}, {"F", F}, {"la", la}}};
+                      });
         r.totalLoad = w.step(Quantity::TotalLoad, "q·l", "{q}·({la} + {lb})", "kN",
-                             {{"q", q}, {"la", la}, {"lb", lb}}, g.value(q * (la + lb)));
-        w.step(Quantity::Span, "l", "{la} + {lb}", "m", {{"la", la}, {"lb", lb}}, l);
+                             g.value(q * (la + lb)), [&] {
+                                 return Operands{{{"q", q}, {"la", la}, {"lb", lb}}};
+                             });
+        w.step(Quantity::Span, "l", "{la} + {lb}", "m", l, [&] {
+            return Operands{{{"la", la}, {"lb", lb}}};
+        });
         // Midspan moment of the uniform load plus the moment under the point load: on the safe
         // side, since the two maxima need not lie at the same place.
         r.Mb = w.step(Quantity::Mb, "Mb", "{q}·{l}²/8 + {F}·{la}·{lb}/{l}", "kNm",
-                      {{"q", q}, {"l", l}, {"F", F}, {"la", la}, {"lb", lb}},
-                      g.value(g.value(l2 * q / 8) + g.divide(g.value(la * F * lb), l)));
+                      g.value(g.value(l2 * q / 8) + g.divide(g.value(la * F * lb), l)), [&] {
+                          return Operands{{{"q", q}, {"l", l}, {"F", F}, {"la", la}, {"lb", lb}}};
+                      });
     } else {
         r.lastfall = 1;
         const double l = in.l;
         const double l2 = g.value(l * l);
-        r.FA =
-            w.step(Quantity::FA, "FA", "{q}·{l}/2", "kN", {{"q", q}, {"l", l}}, g.value(q * l / 2));
-        r.FB =
-            w.step(Quantity::FB, "FB", "{q}·{l}/2", "kN", {{"q", q}, {"l", l}}, g.value(q * l / 2));
-        r.totalLoad = w.step(Quantity::TotalLoad, "q·l", "{q}·{l}", "kN", {{"q", q}, {"l", l}},
-                             g.value(q * l));
-        r.Mb = w.step(Quantity::Mb, "Mb", "{q}·{l}²/8", "kNm", {{"q", q}, {"l", l}},
-                      g.value(l2 * q / 8));
+        r.FA = w.step(Quantity::FA, "FA", "{q}·{l}/2", "kN", g.value(q * l / 2), [&] {
+            return Operands{{{"q", q}, {"l", l}}};
+        });
+        r.FB = w.step(Quantity::FB, "FB", "{q}·{l}/2", "kN", g.value(q * l / 2), [&] {
+            return Operands{{{"q", q}, {"l", l}}};
+        });
+        r.totalLoad = w.step(Quantity::TotalLoad, "q·l", "{q}·{l}", "kN", g.value(q * l), [&] {
+            return Operands{{{"q", q}, {"l", l}}};
+        });
+        r.Mb = w.step(Quantity::Mb, "Mb", "{q}·{l}²/8", "kNm", g.value(l2 * q / 8), [&] {
+            return Operands{{{"q", q}, {"l", l}}};
+        });
     }
     const double l = in.l;
 
-    r.sigmax = w.step(Quantity::Sigmax, "σ", "{Mb}/{Wx}·1000", "N/mm²", {{"Mb", r.Mb}, {"Wx", Wx}},
-                      g.value(g.divide(r.Mb, Wx) * 1000));
+    r.sigmax = w.step(Quantity::Sigmax, "σ", "{Mb}/{Wx}·1000", "N/mm²",
+                      g.value(g.divide(r.Mb, Wx) * 1000), [&] {
+                          return Operands{{{"Mb", r.Mb}, {"Wx", Wx}}};
+                      });
     const Operand strength{"R", kReferenceStrength, true};
     r.sigzul = w.step(Quantity::Sigzul, "zul. σ", "{R}/{Mindestsicherheit}", "N/mm²",
-                      {strength, {"Mindestsicherheit", double(in.sic)}},
-                      g.divide(kReferenceStrength, static_cast<double>(in.sic)));
+                      g.divide(kReferenceStrength, static_cast<double>(in.sic)), [&] {
+                          return Operands{{strength, {"Mindestsicherheit", double(in.sic)}}};
+                      });
     r.sicvorh = w.step(Quantity::Safety, "vorh. Sicherheit", "{R}/{σ}", "",
-                       {strength, {"σ", r.sigmax}}, g.divide(kReferenceStrength, r.sigmax));
+                       g.divide(kReferenceStrength, r.sigmax), [&] {
+                           return Operands{{strength, {"σ", r.sigmax}}};
+                       });
 
     if (pointLoad) {
         const double l2 = g.value(l * l);
@@ -134,7 +144,9 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         if (la == lb) {
             xf = la;
         }
-        r.xf = w.step(Quantity::Xf, "xf", "min({la}, {lb})", "m", {{"la", la}, {"lb", lb}}, xf);
+        r.xf = w.step(Quantity::Xf, "xf", "min({la}, {lb})", "m", xf, [&] {
+            return Operands{{{"la", la}, {"lb", lb}}};
+        });
 
         // The maximum deflection of a single point load lies in the longer part, at z from A.
         double z = previous.z;
@@ -144,10 +156,13 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         if (la <= lb) {
             z = g.value(l - g.root(g.divide(l2 - la * la, 3)));
         }
-        r.z = la > lb
-                  ? w.step(Quantity::Z, "z", "√(({l}² − {lb}²)/3)", "m", {{"l", l}, {"lb", lb}}, z)
-                  : w.step(Quantity::Z, "z", "{l} − √(({l}² − {la}²)/3)", "m",
-                           {{"l", l}, {"la", la}}, z);
+        r.z = la > lb ? w.step(Quantity::Z, "z", "√(({l}² − {lb}²)/3)", "m", z,
+                               [&] {
+                                   return Operands{{{"l", l}, {"lb", lb}}};
+                               })
+                      : w.step(Quantity::Z, "z", "{l} − √(({l}² − {la}²)/3)", "m", z, [&] {
+                            return Operands{{{"l", l}, {"la", la}}};
+                        });
 
         // F b (l^2 - b^2)^(3/2) / (9 sqrt(3) E I l), b the shorter distance, in mm.
         const double b = xf;
@@ -155,35 +170,43 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         double fP = g.value(lb * lb * (la * la) * F * kToMillimetres);
         fP = g.divide(fP, g.value(l * Ix * (3 * E)));
         fP = g.divide(g.value(fP * (l + b)), 3 * b);
-        fP = w.step(Quantity::FP, "fP",
-                    "{F}·{la}²·{lb}²/(3·{E}·{Ix}·{l})·({l} + {xf})/(3·{xf})·√(({l} + {xf})/"
-                    "(3·({l} − {xf})))·10⁷",
-                    "mm",
-                    {{"F", F}, {"la", la}, {"lb", lb}, {"E", E}, {"Ix", Ix}, {"l", l}, {"xf", xf}},
-                    g.value(fP * s));
+        fP = w.step(
+            Quantity::FP, "fP",
+            "{F}·{la}²·{lb}²/(3·{E}·{Ix}·{l})·({l} + {xf})/(3·{xf})·√(({l} + {xf})/"
+            "(3·({l} − {xf})))·10⁷",
+            "mm", g.value(fP * s), [&] {
+                return Operands{
+                    {{"F", F}, {"la", la}, {"lb", lb}, {"E", E}, {"Ix", Ix}, {"l", l}, {"xf", xf}}};
+            });
 
         // The uniform load's deflection at the same place, added there: the true maximum of
         // the sum lies close by and is not searched.
-        const double xi =
-            w.step(Quantity::Xi, "ξ", "{z}/{l}", "", {{"z", z}, {"l", l}}, g.divide(z, l));
+        const double xi = w.step(Quantity::Xi, "ξ", "{z}/{l}", "", g.divide(z, l), [&] {
+            return Operands{{{"z", z}, {"l", l}}};
+        });
         const double shape = g.value(std::pow(xi, 4) + (xi - 2 * std::pow(xi, 3)));
         const double fq = w.step(
             Quantity::Fq, "fq", "{q}·{l}⁴/(24·{E}·{Ix})·({ξ} − 2·{ξ}³ + {ξ}⁴)·10⁷", "mm",
-            {{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}, {"ξ", xi}},
-            g.value(g.divide(g.value(std::pow(l, 4) * q * kToMillimetres), Ix * (24 * E)) * shape));
-        r.fmax = w.step(Quantity::Fmax, "f", "{fP} + {fq}", "mm", {{"fP", fP}, {"fq", fq}},
-                        g.value(fP + fq));
+            g.value(g.divide(g.value(std::pow(l, 4) * q * kToMillimetres), Ix * (24 * E)) * shape),
+            [&] {
+                return Operands{{{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}, {"ξ", xi}}};
+            });
+        r.fmax = w.step(Quantity::Fmax, "f", "{fP} + {fq}", "mm", g.value(fP + fq), [&] {
+            return Operands{{{"fP", fP}, {"fq", fq}}};
+        });
     } else {
-        r.fmax =
-            w.step(Quantity::Fmax, "f", "5·{q}·{l}⁴/(384·{E}·{Ix})·10⁷", "mm",
-                   {{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}},
-                   g.divide(g.value(std::pow(l, 4) * q * (5 * kToMillimetres)), Ix * (384 * E)));
+        r.fmax = w.step(
+            Quantity::Fmax, "f", "5·{q}·{l}⁴/(384·{E}·{Ix})·10⁷", "mm",
+            g.divide(g.value(std::pow(l, 4) * q * (5 * kToMillimetres)), Ix * (384 * E)), [&] {
+                return Operands{{{"q", q}, {"l", l}, {"E", E}, {"Ix", Ix}}};
+            });
     }
 
     if (l != 0) {
         r.fzul = w.step(Quantity::Fzul, "zul. f", "{l}/{n}·1000", "mm",
-                        {{"l", l}, {"n", double(in.fmaxteiler), true}},
-                        g.value(g.divide(l, in.fmaxteiler) * 1000));
+                        g.value(g.divide(l, in.fmaxteiler) * 1000), [&] {
+                            return Operands{{{"l", l}, {"n", double(in.fmaxteiler), true}}};
+                        });
     }
 
     if (!g.ok) {

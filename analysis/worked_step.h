@@ -38,6 +38,8 @@ struct Operand {
     bool asNumber = false;
 };
 
+using Operands = std::array<Operand, 8>;
+
 // One step of the calculation as a hand calculation writes it, symbol = formula = the formula
 // with the values put in = result. The formula names its operands in braces,
 // "{q}·{l}/2 + {F}·{lb}/{l}", so the formula and the values line are written from the one text.
@@ -47,7 +49,7 @@ struct WorkedStep {
     std::string_view symbol;
     std::string_view formula;
     std::string_view unit; // empty for a pure number
-    std::array<Operand, 8> operands{};
+    Operands operands{};
     double result = 0;
 
     const Operand* operand(std::string_view name) const;
