@@ -105,7 +105,7 @@ class Session {
 
     void chooseLoadCase(int loadCase) {
         QTest::mouseClick(
-            control<ImageControl>("FrmStart", loadCase == 1 ? "BildLastf1" : "BildLastf2"),
+            control<ipb::ImageControl>("FrmStart", loadCase == 1 ? "BildLastf1" : "BildLastf2"),
             Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowActive(window("FrmHaupt")));
     }

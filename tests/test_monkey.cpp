@@ -86,7 +86,7 @@ class Monkey {
     void click(Session& s, bool twice) {
         QList<QWidget*> targets;
         for (QWidget* w : candidates<QWidget>(s)) {
-            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<ImageControl*>(w) ||
+            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<ipb::ImageControl*>(w) ||
                 qobject_cast<QLineEdit*>(w) || w->objectName() == "qt_scrollarea_viewport") {
                 targets << w;
             }

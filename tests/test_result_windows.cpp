@@ -130,8 +130,8 @@ class TestResultWindows : public QObject {
         QVERIFY(report && report->isHidden());
         QCOMPARE(report->palette().color(QPalette::Window),
                  pass ? QColor(0x00, 0xC0, 0x00) : QColor(0xFF, 0x00, 0x00));
-        QCOMPARE(s.control<ImageControl>("FrmReport", "GutBild")->isHidden(), !pass);
-        QCOMPARE(s.control<ImageControl>("FrmReport", "SchlechtBild")->isHidden(), pass);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmReport", "GutBild")->isHidden(), !pass);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild")->isHidden(), pass);
         QCOMPARE(s.label("FrmReport", "LabMeldung")->text(),
                  pass ? QString("OK.,                      Alle Werte zulässig!")
                       : QString("Warnung!                  Wert(e) unzulässig!"));
@@ -204,8 +204,8 @@ class TestResultWindows : public QObject {
         s.button("FrmErgAusg", "CmdReport")->click();
         QTRY_VERIFY(!firstReport); // the fail report is gone
         QCOMPARE(s.window("FrmReport")->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
-        QVERIFY(!s.control<ImageControl>("FrmReport", "GutBild")->isHidden());
-        QVERIFY(s.control<ImageControl>("FrmReport", "SchlechtBild")->isHidden());
+        QVERIFY(!s.control<ipb::ImageControl>("FrmReport", "GutBild")->isHidden());
+        QVERIFY(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild")->isHidden());
     }
 
     // Ctrl+L on a failed check, from the report, proposes the lightest section that holds;
@@ -261,7 +261,7 @@ class TestResultWindows : public QObject {
         Session s;
         s.compute(kUniformPass, 1);
         s.button("FrmErgAusg", "CmdReport")->click();
-        QTest::mouseDClick(s.control<ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
+        QTest::mouseDClick(s.control<ipb::ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
         QCOMPARE(s.messages.seen[0].title, QString("Info:"));
         QCOMPARE(
@@ -272,7 +272,8 @@ class TestResultWindows : public QObject {
         s.button("FrmReport", "CmdNeuBerech")->click();
         s.compute(kUniformFail);
         s.button("FrmErgAusg", "CmdReport")->click();
-        QTest::mouseDClick(s.control<ImageControl>("FrmReport", "SchlechtBild"), Qt::LeftButton);
+        QTest::mouseDClick(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild"),
+                           Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
     }
 
