@@ -26,7 +26,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     void inputBoxesAreNamedByTheirCaptions_data() {
         QTest::addColumn<QString>("box");

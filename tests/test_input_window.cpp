@@ -5,20 +5,11 @@
 
 #include <QSignalSpy>
 
-namespace {
-
-QString focusName() {
-    QWidget* w = QApplication::focusWidget();
-    return w ? w->objectName() : QString();
-}
-
-} // namespace
-
 class TestInputWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     // A picture click sets the input window up for its load case; Tab then visits the boxes
     // of that case in working order, starting at the section list.

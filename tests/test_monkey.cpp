@@ -296,7 +296,7 @@ class TestMonkey : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     // One row per seed: a failing seed can be run alone by its row name.
     void randomUseKeepsEveryRule_data() {
