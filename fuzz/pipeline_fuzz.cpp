@@ -15,6 +15,7 @@
 
 #include "beam_lines.h"
 #include "calculation.h"
+#include "input_rules.h"
 #include "section_table.h"
 
 #include <array>
@@ -249,22 +250,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         if (loadCase == 0 || headerByte(4, 0) == 'b' || chosenCase != loadCase) {
             if (loadCase != 0) { // "Back" clears the loads and distances
-                values.input.F = values.input.plusq = values.input.la = values.input.lb = 0;
+                resetOnBack(values);
             }
-            values.result.FA = values.result.FB = 0; // as a freshly loaded input window does
-            values.result.lastfall = 0;
+            resetOnLoad(values); // as a freshly loaded input window does
             loadCase = chosenCase;
         }
         const bool pointLoad = loadCase == 2;
         InputTexts texts;
+        showLoadCaseBoxes(texts, pointLoad);
         context = "computation " + std::to_string(step + 1) + ", load case " +
                   std::to_string(loadCase) + ", IPB " + std::string(section.Size) + ", span / " +
                   std::to_string(divisor) + ", separator '" + sep + "', boxes:";
         for (std::size_t i = 0; i < kInputFieldCount; ++i) {
             const auto f = static_cast<InputField>(i);
             texts[f] = std::string(token(step * 7 + 1 + i).substr(0, kBoxes[i].length));
-            texts.show(f, f == InputField::sic || f == InputField::plusq ||
-                              (f == InputField::l) != pointLoad);
             if (texts.shown(f)) {
                 context += std::string(" ") + kBoxes[i].name + "=\"";
                 for (unsigned char c : texts[f]) {

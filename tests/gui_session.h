@@ -2,6 +2,7 @@
 
 // Drives the real program by the names of its windows and controls, as a user would.
 
+#include "fixtures.h"
 #include "image_control.h"
 #include "program.h"
 
@@ -9,14 +10,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
-// Input boxes by name and what to type into them.
-using Inputs = QList<QPair<QString, QString>>;
+// The program as the engineers who use it see it: German numbers, a comma for the decimals.
+inline void useGermanLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+// The control that holds the keyboard focus, by name; empty when none does or only a window.
+inline QString focusName() {
+    QWidget* w = QApplication::focusWidget();
+    return w && !w->isWindow() ? w->objectName() : QString();
+}
 
 struct SeenMessage {
     QString title;
@@ -105,7 +115,7 @@ class Session {
 
     void chooseLoadCase(int loadCase) {
         QTest::mouseClick(
-            control<ImageControl>("FrmStart", loadCase == 1 ? "BildLastf1" : "BildLastf2"),
+            control<ipb::ImageControl>("FrmStart", loadCase == 1 ? "BildLastf1" : "BildLastf2"),
             Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowActive(window("FrmHaupt")));
     }

@@ -26,7 +26,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     void inputBoxesAreNamedByTheirCaptions_data() {
         QTest::addColumn<QString>("box");
@@ -106,7 +106,7 @@ class TestAccessibility : public QObject {
                  QString("Vorhandene Sicherheit: 3,943"));
         QCOMPARE(accessibleName(s.label("FrmReport", "LabMeldung")),
                  QString("OK.,                      Alle Werte zulässig!"));
-        QCOMPARE(accessibleName(s.control<ImageControl>("FrmReport", "GutBild")),
+        QCOMPARE(accessibleName(s.control<ipb::ImageControl>("FrmReport", "GutBild")),
                  QString("Lächelndes Gesicht: bestanden"));
     }
 };

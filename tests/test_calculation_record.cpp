@@ -18,17 +18,8 @@
 
 namespace {
 
-const Inputs kUniformPass{
-    {"TextInput_plusq", "10"}, {"TextInput_l", "6"}, {"TextInput_nue", "1,5"}};
-const Inputs kUniformFail{
-    {"TextInput_plusq", "30"}, {"TextInput_l", "8"}, {"TextInput_nue", "1,5"}};
 const Inputs kPointPass{
     {"TextInput_F", "10"}, {"TextInput_la", "1"}, {"TextInput_lb", "1"}, {"TextInput_nue", "1"}};
-const Inputs kPointFail{{"TextInput_F", "50"},
-                        {"TextInput_plusq", "10"},
-                        {"TextInput_la", "3"},
-                        {"TextInput_lb", "2"},
-                        {"TextInput_nue", "1,5"}};
 
 // Where the exact deflection is inadmissible though the program's figure is not (21,656 mm).
 const Inputs kPointExactFail{{"TextInput_F", "20"},
@@ -41,10 +32,6 @@ const QMap<QString, QString> kInputCaptions{
     {"TextInput_plusq", "Last +q [KN/m]"}, {"TextInput_F", "Kraft F [KN]"},
     {"TextInput_la", "Länge la [m]"},      {"TextInput_lb", "Länge lb [m]"},
     {"TextInput_l", "Länge l [m]"},        {"TextInput_nue", "Mindestsicherheit"}};
-
-const char* const kValueLabels[] = {"LabErgFa",   "LabErgFb",     "LabErgqxl",    "LabErgL",
-                                    "LabErgMb",   "LabErgSigmax", "LabErgSigzul", "LabErgSicVorh",
-                                    "LabErgMaxf", "LabErgZulf"};
 
 // The window that takes the keys, active as a user would have it.
 QWidget* activate(Session& s, const char* name) {
@@ -90,7 +77,7 @@ class TestCalculationRecord : public QObject {
 
   private slots:
     void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        useGermanLocale();
         qputenv("HOME", home.path().toUtf8());
     }
 

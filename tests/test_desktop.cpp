@@ -22,17 +22,11 @@ void reach(Session& s, const QString& situation) {
         return;
     }
     const bool pass = situation.contains("pass");
-    if (pointLoad) {
-        s.compute({{"TextInput_F", pass ? "10" : "50"},
-                   {"TextInput_plusq", "10"},
-                   {"TextInput_la", "3"},
-                   {"TextInput_lb", "2"},
-                   {"TextInput_nue", "1,5"}});
-    } else {
-        s.compute({{"TextInput_plusq", pass ? "10" : "30"},
-                   {"TextInput_l", pass ? "6" : "8"},
-                   {"TextInput_nue", "1,5"}});
+    Inputs inputs = pointLoad ? kPointFail : pass ? kUniformPass : kUniformFail;
+    if (pointLoad && pass) {
+        inputs.front().second = "10"; // the same beam with a fifth of the point load
     }
+    s.compute(inputs);
     QVERIFY(QTest::qWaitForWindowActive(s.window("FrmErgAusg")));
     if (situation.startsWith("report")) {
         s.button("FrmErgAusg", "CmdReport")->click();
@@ -43,11 +37,6 @@ void reach(Session& s, const QString& situation) {
         QTRY_VERIFY(s.window("FrmProfilwahl"));
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmProfilwahl")));
     }
-}
-
-QString focusName() {
-    QWidget* w = QApplication::focusWidget();
-    return w && !w->isWindow() ? w->objectName() : QString();
 }
 
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -117,7 +106,7 @@ class TestDesktop : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     // Walked from the window itself, the focus chain visits the controls in their working
     // order, and the first one holds the focus whenever the window is shown; the start window

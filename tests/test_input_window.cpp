@@ -5,20 +5,11 @@
 
 #include <QSignalSpy>
 
-namespace {
-
-QString focusName() {
-    QWidget* w = QApplication::focusWidget();
-    return w ? w->objectName() : QString();
-}
-
-} // namespace
-
 class TestInputWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     // A picture click sets the input window up for its load case; Tab then visits the boxes
     // of that case in working order, starting at the section list.
@@ -54,8 +45,8 @@ class TestInputWindow : public QObject {
             QCOMPARE(!s.box(name)->isHidden(), shownBoxes.contains(QLatin1String(name)));
         }
         QCOMPARE(s.label("FrmHaupt", "LabEing_l")->isHidden(), loadCase == 2);
-        QCOMPARE(s.control<ImageControl>("FrmHaupt", "BildLastf1")->isHidden(), loadCase == 2);
-        QCOMPARE(s.control<ImageControl>("FrmHaupt", "BildLastf2")->isHidden(), loadCase == 1);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmHaupt", "BildLastf1")->isHidden(), loadCase == 2);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmHaupt", "BildLastf2")->isHidden(), loadCase == 1);
         QCOMPARE(s.label("FrmHaupt", "LabAnzIx")->text(), QString(" Ix=5700 cm^4 "));
         QCOMPARE(s.label("FrmHaupt", "LabBezZ3")->text(), QString("HE 200 B (EuroN)"));
 
@@ -353,7 +344,7 @@ class TestInputWindow : public QObject {
     // Clicking the arrow or a label of the start window does nothing.
     void arrowPictureDoesNothing() {
         Session s;
-        QTest::mouseClick(s.control<ImageControl>("FrmStart", "Image1"), Qt::LeftButton);
+        QTest::mouseClick(s.control<ipb::ImageControl>("FrmStart", "Image1"), Qt::LeftButton);
         QTest::mouseClick(s.label("FrmStart", "LabAufford"), Qt::LeftButton);
         QVERIFY(s.shown("FrmStart"));
         QVERIFY(!s.window("FrmHaupt"));

@@ -10,23 +10,9 @@
 
 namespace {
 
-const char* const kValueLabels[] = {"LabErgFa",   "LabErgFb",     "LabErgqxl",    "LabErgL",
-                                    "LabErgMb",   "LabErgSigmax", "LabErgSigzul", "LabErgSicVorh",
-                                    "LabErgMaxf", "LabErgZulf"};
-
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
-
-const Inputs kUniformPass{
-    {"TextInput_plusq", "10"}, {"TextInput_l", "6"}, {"TextInput_nue", "1,5"}};
-const Inputs kUniformFail{
-    {"TextInput_plusq", "30"}, {"TextInput_l", "8"}, {"TextInput_nue", "1,5"}};
-const Inputs kPointFail{{"TextInput_F", "50"},
-                        {"TextInput_plusq", "10"},
-                        {"TextInput_la", "3"},
-                        {"TextInput_lb", "2"},
-                        {"TextInput_nue", "1,5"}};
 
 } // namespace
 
@@ -34,7 +20,7 @@ class TestResultWindows : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void initTestCase() { useGermanLocale(); }
 
     // Every row's text, the red marks of stress, safety and deflection, and the verdict with
     // its report: colour, face, message, focused button and the warning sound.
@@ -130,8 +116,8 @@ class TestResultWindows : public QObject {
         QVERIFY(report && report->isHidden());
         QCOMPARE(report->palette().color(QPalette::Window),
                  pass ? QColor(0x00, 0xC0, 0x00) : QColor(0xFF, 0x00, 0x00));
-        QCOMPARE(s.control<ImageControl>("FrmReport", "GutBild")->isHidden(), !pass);
-        QCOMPARE(s.control<ImageControl>("FrmReport", "SchlechtBild")->isHidden(), pass);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmReport", "GutBild")->isHidden(), !pass);
+        QCOMPARE(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild")->isHidden(), pass);
         QCOMPARE(s.label("FrmReport", "LabMeldung")->text(),
                  pass ? QString("OK.,                      Alle Werte zulässig!")
                       : QString("Warnung!                  Wert(e) unzulässig!"));
@@ -139,8 +125,7 @@ class TestResultWindows : public QObject {
         QTest::mouseClick(s.button("FrmErgAusg", "CmdReport"), Qt::LeftButton);
         QVERIFY(s.shown("FrmReport"));
         QVERIFY(QTest::qWaitForWindowActive(report));
-        QCOMPARE(QApplication::focusWidget()->objectName(),
-                 pass ? QString("CmdBeend") : QString("CmdNeuBerech"));
+        QCOMPARE(focusName(), pass ? QString("CmdBeend") : QString("CmdNeuBerech"));
     }
 
     // The warning sounds once for every failed calculation, from the program's data folder, and
@@ -193,7 +178,7 @@ class TestResultWindows : public QObject {
         QVERIFY(s.button("FrmHaupt", "CmdBack")->isEnabled());
         QCOMPARE(s.box("TextInput_F")->text(), QString("50"));
         QCOMPARE(s.box("TextInput_F")->cursorPosition(), 0);
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), QString("TrgWahl"));
+        QTRY_COMPARE(focusName(), QString("TrgWahl"));
         QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 300);
 
         s.type("TextInput_la", "2");
@@ -204,8 +189,8 @@ class TestResultWindows : public QObject {
         s.button("FrmErgAusg", "CmdReport")->click();
         QTRY_VERIFY(!firstReport); // the fail report is gone
         QCOMPARE(s.window("FrmReport")->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
-        QVERIFY(!s.control<ImageControl>("FrmReport", "GutBild")->isHidden());
-        QVERIFY(s.control<ImageControl>("FrmReport", "SchlechtBild")->isHidden());
+        QVERIFY(!s.control<ipb::ImageControl>("FrmReport", "GutBild")->isHidden());
+        QVERIFY(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild")->isHidden());
     }
 
     // Ctrl+L on a failed check, from the report, proposes the lightest section that holds;
@@ -261,7 +246,7 @@ class TestResultWindows : public QObject {
         Session s;
         s.compute(kUniformPass, 1);
         s.button("FrmErgAusg", "CmdReport")->click();
-        QTest::mouseDClick(s.control<ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
+        QTest::mouseDClick(s.control<ipb::ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
         QCOMPARE(s.messages.seen[0].title, QString("Info:"));
         QCOMPARE(
@@ -272,7 +257,8 @@ class TestResultWindows : public QObject {
         s.button("FrmReport", "CmdNeuBerech")->click();
         s.compute(kUniformFail);
         s.button("FrmErgAusg", "CmdReport")->click();
-        QTest::mouseDClick(s.control<ImageControl>("FrmReport", "SchlechtBild"), Qt::LeftButton);
+        QTest::mouseDClick(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild"),
+                           Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
     }
 
@@ -295,7 +281,7 @@ class TestResultWindows : public QObject {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Session s;
         s.compute({{"TextInput_plusq", "0"}, {"TextInput_l", "1"}, {"TextInput_nue", "10"}}, 1, 11);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        useGermanLocale();
         QCOMPARE(s.label("FrmErgAusg", "LabErgFa")->text(), QString("1.0400"));
         QCOMPARE(s.label("FrmErgAusg", "LabErgMaxf")->text(), QString("< 0,001"));
     }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace ipb {
 namespace {
 
 // Assistive technology reads a picture as a graphic named after what it shows, and a
@@ -34,7 +35,9 @@ class AccessiblePicture : public QAccessibleWidget {
 };
 
 QAccessibleInterface* accessiblePicture(const QString& className, QObject* object) {
-    if (className == QLatin1String("ImageControl") && object->isWidgetType()) {
+    // Asked with the class name as the meta-object spells it, the namespace included.
+    if (className == QLatin1String(ImageControl::staticMetaObject.className()) &&
+        object->isWidgetType()) {
         return new AccessiblePicture(static_cast<ImageControl*>(object));
     }
     return nullptr;
@@ -149,3 +152,5 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
         emit doubleClicked();
     }
 }
+
+} // namespace ipb

@@ -5,6 +5,8 @@
 
 class QSvgRenderer;
 
+namespace ipb {
+
 // A picture stretched to fill the control exactly (aspect not kept), optionally inside a single
 // border. Vector drawings stay crisp at any size and screen scale; small bitmaps (the faces)
 // are scaled without smoothing so their pixels stay sharp. The picture is loaded after the
@@ -50,3 +52,5 @@ class ImageControl : public QWidget {
     QSvgRenderer* svg_ = nullptr;
     QPixmap bitmap_;
 };
+
+} // namespace ipb

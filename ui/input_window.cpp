@@ -1,11 +1,10 @@
 #include "input_window.h"
 
-#include "report_window.h"
-#include "record_time.h"
-#include "results_window.h"
+#include "input_rules.h"
 #include "section_table.h"
 #include "sound_cue.h"
 #include "tab_order.h"
+#include "window_services.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -45,13 +44,13 @@ int characterCode(const QKeyEvent& key) {
 // Digits, comma and point: nothing else can make a number here. The minus sign is refused,
 // loads and lengths are positive.
 int keepNumberCharacter(int keyAscii) {
-    return keyAscii >= 44 && keyAscii <= 57 && keyAscii != 45 && keyAscii != 47 ? keyAscii : 0;
+    return keyAscii >= ',' && keyAscii <= '9' && keyAscii != '-' && keyAscii != '/' ? keyAscii : 0;
 }
 
 } // namespace
 
-InputWindow::InputWindow(CalculationValues& values, ResultDisplay display)
-    : values_(values), display_(display), Timer1(new QTimer(this)),
+InputWindow::InputWindow(CalculationValues& values)
+    : values_(values), Timer1(new QTimer(this)),
       MMControl2(new SoundCue(QStringLiteral("MMControl2"), this)) {
     ui.setupUi(this);
     finishForm(this);
@@ -106,9 +105,7 @@ QLineEdit* InputWindow::box(InputField field) const {
 }
 
 void InputWindow::Form_Load() {
-    values_.result.FA = 0;
-    values_.result.FB = 0;
-    values_.result.lastfall = 0;
+    resetOnLoad(values_);
     ui.Option_fmax300->setChecked(true);
     TrgWahlFuellen();
 }
@@ -141,15 +138,17 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
     ui.BildLastf1->setVisible(!pointLoad);
     ui.BildLastf2->setVisible(pointLoad);
     setCaption(ui.Lab_F_q, pointLoad ? QStringLiteral("F+q") : QStringLiteral("q"));
-    ui.LabEing_plusq->show();
-    ui.TextInput_plusq->show();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui.LabEing_F, ui.TextInput_F, ui.LabEing_la,
-                                         ui.TextInput_la, ui.LabEing_lb, ui.TextInput_lb}) {
-        w->setVisible(pointLoad);
+    InputTexts boxes;
+    showLoadCaseBoxes(boxes, pointLoad);
+    // The safety box and its caption are always there; the others come and go with their
+    // captions.
+    for (const auto& [field, caption] :
+         {std::pair{InputField::plusq, ui.LabEing_plusq}, std::pair{InputField::F, ui.LabEing_F},
+          std::pair{InputField::la, ui.LabEing_la}, std::pair{InputField::lb, ui.LabEing_lb},
+          std::pair{InputField::l, ui.LabEing_l}}) {
+        caption->setVisible(boxes.shown(field));
+        box(field)->setVisible(boxes.shown(field));
     }
-    ui.LabEing_l->setVisible(!pointLoad);
-    ui.TextInput_l->setVisible(!pointLoad);
     if (pointLoad) {
         // +q first, right after the section list, then F, la, lb and the safety.
         moveToTabPosition(tabOrder_, static_cast<QWidget*>(ui.TextInput_plusq), 1);
@@ -159,7 +158,7 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
 }
 
 bool InputWindow::defaultButtonActive() const {
-    return shown(ui.CmdBerech) && ui.CmdBerech->isEnabled();
+    return isOnScreen(ui.CmdBerech) && ui.CmdBerech->isEnabled();
 }
 
 bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -205,9 +204,9 @@ void InputWindow::TrgWahl_KeyPress(int keyAscii) {
     if (keyAscii != kEnter) {
         return;
     }
-    if (shown(ui.TextInput_l)) {
+    if (isOnScreen(ui.TextInput_l)) {
         focusWithTextSelected(ui.TextInput_plusq);
-    } else if (shown(ui.TextInput_la)) {
+    } else if (isOnScreen(ui.TextInput_la)) {
         focusWithTextSelected(ui.TextInput_F);
         focusWithTextSelected(ui.TextInput_plusq);
     }
@@ -230,9 +229,9 @@ int InputWindow::TextInput_KeyPress(QLineEdit* box, int keyAscii) {
             } else if (box == ui.TextInput_lb || box == ui.TextInput_l) {
                 next = ui.TextInput_nue;
             } else if (box == ui.TextInput_plusq) {
-                next = shown(ui.TextInput_l) ? ui.TextInput_l : ui.TextInput_F;
+                next = isOnScreen(ui.TextInput_l) ? ui.TextInput_l : ui.TextInput_F;
             }
-            if (next && shown(next)) {
+            if (next && isOnScreen(next)) {
                 focusWithTextSelected(next);
             }
             return keyAscii;
@@ -242,16 +241,11 @@ int InputWindow::TextInput_KeyPress(QLineEdit* box, int keyAscii) {
 }
 
 void InputWindow::Timer1_Timer() {
-    std::vector<QLineEdit*> required;
-    if (shown(ui.TextInput_F)) {
-        required = {ui.TextInput_F, ui.TextInput_la, ui.TextInput_lb, ui.TextInput_nue};
-    } else if (shown(ui.TextInput_plusq)) {
-        required = {ui.TextInput_plusq, ui.TextInput_l, ui.TextInput_nue};
-    } else {
+    // Before a load case is set up no box of either is shown and there is nothing to check.
+    if (!isOnScreen(ui.TextInput_F) && !isOnScreen(ui.TextInput_plusq)) {
         return;
     }
-    const bool missing = std::any_of(required.begin(), required.end(),
-                                     [](const QLineEdit* b) { return b->text().isEmpty(); });
+    const bool missing = !requiredBoxesFilled(typedTexts());
     if (missing == ui.CmdBerech->isEnabled()) {
         ui.CmdBerech->setEnabled(!missing);
     }
@@ -262,7 +256,7 @@ InputTexts InputWindow::typedTexts() const {
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         texts[field] = box(field)->text().toStdString();
-        texts.show(field, shown(box(field)));
+        texts.show(field, isOnScreen(box(field)));
     }
     return texts;
 }
@@ -294,25 +288,15 @@ void InputWindow::computeWithSection(int row) {
 }
 
 void InputWindow::ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts) {
-    const ResultView& view = outcome.view;
-
-    ResultsWindow& results = display_.results.touch();
-    // The record on file is this calculation's, taken now: the boxes may be edited later while
-    // these results stay on screen.
-    const auto sectionRow = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
-    results.showCalculation(
-        {{texts, sectionRow, outcome.values, view}, recordTime(QDateTime::currentDateTime())});
-
-    ReportWindow& report = display_.report.touch();
-    report.prepare(view.report);
-    if (view.report.warningSound) {
-        MMControl2->play(QStringLiteral("1_M_2.wav"));
-    }
-    report.setMessage(qtText(view.report.message));
-
-    results.offerWaysOn();
     lockForResults();
-    showModeless(&results);
+    // The calculation is handed on whole, taken now: the boxes may be edited later while its
+    // results stay on screen.
+    const auto sectionRow = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
+    emit calculated({texts, sectionRow, outcome.values, outcome.view});
+}
+
+void InputWindow::playWarning() {
+    MMControl2->play(QStringLiteral("1_M_2.wav"));
 }
 
 void InputWindow::lockForResults() {
@@ -338,13 +322,7 @@ void InputWindow::resumeEditing() {
 }
 
 void InputWindow::CmdBack_Click() {
-    // Back to the choice of load case. The distances go too: a uniform-load calculation after
-    // a point-load one must not find old distances and take the point-load path.
-    values_.input.F = 0;
-    values_.input.plusq = 0;
-    values_.input.la = 0;
-    values_.input.lb = 0;
-    values_.result.lastfall = 0;
+    resetOnBack(values_);
     emit backRequested();
 }
 

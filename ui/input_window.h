@@ -4,7 +4,6 @@
 #include "calculation.h"
 #include "load_case.h"
 #include "ui_input_window.h"
-#include "window_services.h"
 
 #include <QWidget>
 
@@ -15,24 +14,17 @@ class QTimer;
 
 namespace ipb {
 
-class ReportWindow;
-class ResultsWindow;
 class SoundCue;
-
-// The two windows a calculation fills, loaded when first needed.
-struct ResultDisplay {
-    FormSlot<ResultsWindow>& results;
-    FormSlot<ReportWindow>& report;
-};
 
 // Where the engineer types the loads, lengths and required safety, picks the section and the
 // deflection limit, and starts the check. The load case lives only in which boxes are shown.
+// A finished calculation is handed on; where it is shown is the program's business.
 class InputWindow : public QWidget {
     Q_OBJECT
 
   public:
     // The values live outside the window: they outlast its widgets for the whole run.
-    InputWindow(CalculationValues& values, ResultDisplay display);
+    explicit InputWindow(CalculationValues& values);
 
     void setUpLoadCase(LoadCase loadCase);
 
@@ -47,7 +39,12 @@ class InputWindow : public QWidget {
     // inputs as they stand, as "Berechnen" would.
     void computeWithSection(int row);
 
+    // The warning cue of a failed check, played by the window's own sound control.
+    void playWarning();
+
   signals:
+    // A calculation reached its results; the inputs are locked by then.
+    void calculated(const ipb::FinishedCalculation& calculation);
     void backRequested();
     void quitRequested();
 
@@ -69,10 +66,9 @@ class InputWindow : public QWidget {
 
     InputTexts typedTexts() const;
     bool defaultButtonActive() const;
-    bool shown(QWidget* w) const { return !w->isHidden(); }
+    bool isOnScreen(const QWidget* w) const { return !w->isHidden(); }
 
     CalculationValues& values_;
-    ResultDisplay display_;
     Ui::FrmHaupt ui;
     QTimer* Timer1;
     SoundCue* MMControl2;

@@ -3,6 +3,7 @@
 #include "designed_palette.h"
 #include "input_window.h"
 #include "record_commands.h"
+#include "record_time.h"
 #include "report_window.h"
 #include "results_window.h"
 #include "section_choice_dialog.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QIcon>
 
 static void initialiseAssets() {
@@ -47,7 +49,11 @@ StartWindow* Program::createStartWindow() {
 }
 
 InputWindow* Program::createInputWindow() {
-    auto* input = new InputWindow(values, {resultsWindow, reportWindow});
+    auto* input = new InputWindow(values);
+    QObject::connect(input, &InputWindow::calculated, input,
+                     [this, input](const FinishedCalculation& calculation) {
+                         showCalculation(*input, calculation);
+                     });
     QObject::connect(input, &InputWindow::backRequested, input, [this] { backToStart(); });
     QObject::connect(input, &InputWindow::quitRequested, input, [this] { end(); });
     return input;
@@ -66,11 +72,37 @@ void Program::backToStart() {
     inputWindow.unload();
     resultsWindow.unload();
     reportWindow.unload();
+    record_.reset();
     showModeless(&startWindow.touch());
+}
+
+void Program::showCalculation(InputWindow& input, const FinishedCalculation& calculation) {
+    // Filed as it is now, with the engineer's clock: the boxes may be edited later while these
+    // results stay on screen.
+    record_ = CalculationRecord{calculation, recordTime(QDateTime::currentDateTime())};
+    const ResultView& view = calculation.view;
+
+    ResultsWindow& results = resultsWindow.touch();
+    results.showResults(view);
+
+    ReportWindow& report = reportWindow.touch();
+    report.prepare(view.report);
+    if (view.report.warningSound) {
+        input.playWarning();
+    }
+    report.setMessage(qtText(view.report.message));
+
+    results.offerWaysOn();
+    showModeless(&results);
+}
+
+RecordSource Program::recordSource() {
+    return [this] { return record_; };
 }
 
 ResultsWindow* Program::createResultsWindow() {
     auto* results = new ResultsWindow;
+    installRecordCommands(results, recordSource());
     QObject::connect(results, &ResultsWindow::reportRequested, results,
                      [this] { showModeless(&reportWindow.touch()); });
     QObject::connect(results, &ResultsWindow::endRequested, results, [this] { end(); });
@@ -80,11 +112,8 @@ ResultsWindow* Program::createResultsWindow() {
 
 ReportWindow* Program::createReportWindow() {
     auto* report = new ReportWindow;
-    // The record on file is the results window's: the report shows only the verdict.
-    installRecordCommands(report, [this]() -> std::optional<CalculationRecord> {
-        const ResultsWindow* results = resultsWindow.loaded();
-        return results ? results->record() : std::nullopt;
-    });
+    // The same record as the results window's: the report shows only its verdict.
+    installRecordCommands(report, recordSource());
     QObject::connect(report, &ReportWindow::newCalculationRequested, report, [this] {
         reportWindow.unload();
         inputWindow.touch().resumeEditing();
@@ -103,17 +132,16 @@ void Program::addLightestSectionCommand(QWidget* window) {
 }
 
 void Program::chooseLightestSection(QWidget* over) {
-    const ResultsWindow* results = resultsWindow.loaded();
-    if (!results || !results->record()) {
+    if (!record_) {
         return;
     }
-    const CalculationRecord& record = *results->record();
-    const FinishedCalculation& shown = record.calculation;
-    const SectionComparison comparison = compareSections(shown.texts, shown.values.input.fmaxteiler,
-                                                         shown.values, localeDecimalSeparator());
+    const FinishedCalculation& onScreen = record_->calculation;
+    const SectionComparison comparison =
+        compareSections(onScreen.texts, onScreen.values.input.fmaxteiler, onScreen.values,
+                        localeDecimalSeparator());
     // Modal to the whole program, but it does not hold up the event loop: the program goes on
     // answering while the engineer reads the table.
-    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(shown.sectionRow), over);
+    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(onScreen.sectionRow), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "beam_values.h"
+#include "calculation_record.h"
+#include "record_commands.h"
 #include "window_services.h"
 
 #include <array>
+#include <optional>
 
 namespace ipb {
 
@@ -15,7 +18,8 @@ enum class LoadCase;
 
 // The four windows, each existing at most once, and the values of the calculation, which the
 // input window owns but which outlive its widgets for the whole run. The windows ask for what
-// lies beyond them (another window, the end); the program connects those requests.
+// lies beyond them (another window, the end); the program connects those requests, fills the
+// results and report windows with each finished calculation and keeps its record on file.
 class Program {
   public:
     Program();
@@ -51,12 +55,20 @@ class Program {
     ResultsWindow* createResultsWindow();
     ReportWindow* createReportWindow();
     void openInputWindow(LoadCase loadCase);
+    // A finished calculation: filed, written into the results and report windows, the warning
+    // sounded on a fail, and the results brought up over the locked input window.
+    void showCalculation(InputWindow& input, const FinishedCalculation& calculation);
     void backToStart();
     // "Leichtestes Profil suchen…": the calculation on display with every section; the section
     // taken is computed at once.
     void addLightestSectionCommand(QWidget* window);
+    // The record on file, for the commands that print, save and copy it.
+    RecordSource recordSource();
     void chooseLightestSection(QWidget* over);
 
+    // The record of the last calculation on screen: the results window shows it until the next
+    // one, also while "Neue Rechnung" edits the inputs again. Nothing before a calculation.
+    std::optional<CalculationRecord> record_;
     bool ended_ = false;
 };
 

@@ -1,6 +1,5 @@
 #include "results_window.h"
 
-#include "record_commands.h"
 #include "window_services.h"
 
 #include <QApplication>
@@ -30,7 +29,6 @@ ResultsWindow::ResultsWindow() {
     setUpKeyboard(this, designTabOrder(this), FirstFocus::FirstControl);
     connect(ui.CmdReport, &QPushButton::clicked, this, &ResultsWindow::CmdReport_Click);
     connect(ui.CmdEnd1, &QPushButton::clicked, this, &ResultsWindow::CmdEnd1_Click);
-    installRecordCommands(this, [this] { return record(); });
 }
 
 QLabel* ResultsWindow::valueLabel(std::size_t row) const {
@@ -57,10 +55,7 @@ QLabel* ResultsWindow::captionElement(int index) const {
     return nullptr;
 }
 
-void ResultsWindow::showCalculation(const CalculationRecord& record) {
-    record_ = record;
-    const ResultView& view = record.calculation.view;
-
+void ResultsWindow::showResults(const ResultView& view) {
     // The span row carries a value only with a point load; without one its caption stays on
     // screen, greyed, so the table keeps its shape.
     ui.LabErgqxl->show();

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "calculation_record.h"
 #include "result_evaluation.h"
 #include "ui_results_window.h"
 
 #include <QWidget>
-
-#include <optional>
 
 class QLabel;
 
@@ -20,12 +17,9 @@ class ResultsWindow : public QWidget {
   public:
     ResultsWindow();
 
-    // The rows of a calculation; its record is kept for filing.
-    void showCalculation(const CalculationRecord& record);
+    // The rows of a calculation, as its evaluation words and colours them.
+    void showResults(const ResultView& view);
     void offerWaysOn(); // both buttons usable again
-
-    // The record of the calculation on screen; nothing before a calculation.
-    const std::optional<CalculationRecord>& record() const { return record_; }
 
     // A caption label addressed by its element index (rows 7 and 8 have their indices swapped).
     QLabel* captionElement(int index) const;
@@ -45,7 +39,6 @@ class ResultsWindow : public QWidget {
     QLabel* captionLabel(std::size_t row) const;
 
     Ui::FrmErgAusg ui;
-    std::optional<CalculationRecord> record_;
 };
 
 } // namespace ipb

@@ -9,20 +9,20 @@ namespace ipb {
 namespace {
 
 // The section of the calculation on display: a light tint that keeps every text readable.
-const QColor kShownTint(0xFF, 0xF2, 0xB3);
+const QColor kCalculatedTint(0xFF, 0xF2, 0xB3);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 enum Column { ProfileColumn, VerdictColumn = 6 };
 
 } // namespace
 
-SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, int shownRow,
+SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, int calculatedRow,
                                          QWidget* parent)
     : QDialog(parent) {
     ui.setupUi(this);
     finishForm(this);
     const int lightest = lightestPassing(comparison);
-    fillTable(comparison, shownRow, lightest);
+    fillTable(comparison, calculatedRow, lightest);
 
     ui.LabEmpfehlung->setText(
         lightest >= 0 ? QStringLiteral("Leichtestes ausreichendes Profil: IPB ") +
@@ -50,7 +50,7 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     fitScreen();
 }
 
-void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int shownRow,
+void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
                                     int lightest) {
     QTableWidget* table = ui.TabProfile;
     table->setRowCount(static_cast<int>(comparison.size()));
@@ -80,8 +80,8 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int sho
                 bold.setBold(true);
                 item->setFont(bold);
             }
-            if (row == shownRow) {
-                item->setBackground(kShownTint);
+            if (row == calculatedRow) {
+                item->setBackground(kCalculatedTint);
                 item->setToolTip(QStringLiteral("Profil der angezeigten Berechnung"));
             }
             if (column == VerdictColumn && computed && !check.passes()) {

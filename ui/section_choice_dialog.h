@@ -13,15 +13,15 @@ class SectionChoiceDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // `shownRow` is the section of the calculation on display, marked in the table.
-    SectionChoiceDialog(const SectionComparison& comparison, int shownRow, QWidget* parent);
+    // `calculatedRow` is the section of the calculation on display, marked in the table.
+    SectionChoiceDialog(const SectionComparison& comparison, int calculatedRow, QWidget* parent);
 
     // The section taken, as its row in the section table; -1 when none is selected.
     int chosenRow() const;
 
   private:
     // `lightest` is the row shown in bold.
-    void fillTable(const SectionComparison& comparison, int shownRow, int lightest);
+    void fillTable(const SectionComparison& comparison, int calculatedRow, int lightest);
     void fitScreen();
 
     Ui::FrmProfilwahl ui;
