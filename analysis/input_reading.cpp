@@ -73,7 +73,7 @@ InputReading readInputs(const InputTexts& texts, const BeamInput& stored) {
 
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
-        if (field != InputField::sic && !texts.shown(field)) {
+        if (field != InputField::sic && !texts.isVisible(field)) {
             continue;
         }
         const CleanedNumber number = cleanAndConvert(texts[field]);

@@ -20,8 +20,8 @@ struct InputTexts {
 
     std::string& operator[](InputField f) { return text[static_cast<std::size_t>(f)]; }
     const std::string& operator[](InputField f) const { return text[static_cast<std::size_t>(f)]; }
-    void show(InputField f, bool shown = true) { visible[static_cast<std::size_t>(f)] = shown; }
-    bool shown(InputField f) const { return visible[static_cast<std::size_t>(f)]; }
+    void setVisible(InputField f, bool on = true) { visible[static_cast<std::size_t>(f)] = on; }
+    bool isVisible(InputField f) const { return visible[static_cast<std::size_t>(f)]; }
 };
 
 struct InputRejection {

@@ -48,17 +48,17 @@ std::vector<Case> makeCases() {
                 InputTexts& t = c.texts;
                 t[InputField::plusq] = any(loads);
                 t[InputField::sic] = any(safeties);
-                t.show(InputField::plusq);
+                t.setVisible(InputField::plusq);
                 if (pointLoad) {
                     t[InputField::F] = any(forces);
                     t[InputField::la] = any(distances);
                     t[InputField::lb] = any(distances);
-                    t.show(InputField::F);
-                    t.show(InputField::la);
-                    t.show(InputField::lb);
+                    t.setVisible(InputField::F);
+                    t.setVisible(InputField::la);
+                    t.setVisible(InputField::lb);
                 } else {
                     t[InputField::l] = any(spans);
-                    t.show(InputField::l);
+                    t.setVisible(InputField::l);
                 }
                 cases.push_back(std::move(c));
             }

@@ -141,7 +141,7 @@ void checkReading(const InputTexts& texts, const CalculationOutcome& reading) {
     // plainly says, those before the rejected one are acceptable, the rejected one is not.
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto f = static_cast<InputField>(i);
-        if (!texts.shown(f)) {
+        if (!texts.isVisible(f)) {
             continue;
         }
         const double value = valueOf(reading.values.input, i);
@@ -264,7 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < kInputFieldCount; ++i) {
             const auto f = static_cast<InputField>(i);
             texts[f] = std::string(token(step * 7 + 1 + i).substr(0, kBoxes[i].length));
-            if (texts.shown(f)) {
+            if (texts.isVisible(f)) {
                 context += std::string(" ") + kBoxes[i].name + "=\"";
                 for (unsigned char c : texts[f]) {
                     char shown[5];

@@ -110,8 +110,7 @@ std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
                          std::string(step.unit)};
         // A row's figure is written as the window shows it, so paper and screen agree.
         if (const auto row = rowOf(step.quantity)) {
-            const auto& shown = c.view.rows[*row].text;
-            line.result = shown ? *shown : std::string();
+            line.result = c.view.rows[*row].text.value_or("");
             if (line.result == kNotRequired) {
                 line.unit.clear();
             }
@@ -122,8 +121,8 @@ std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
 }
 
 // The program's figure against the exact one, in percent of the exact one, always signed.
-std::string deviation(double shown, double exact) {
-    const std::string percent = fixedNumber(100 * (shown - exact) / exact, 1);
+std::string deviation(double program, double exact) {
+    const std::string percent = fixedNumber(100 * (program - exact) / exact, 1);
     return (percent.front() == '-' ? percent : "+" + percent) + " %";
 }
 
@@ -137,14 +136,14 @@ ExactMaxima exactMaxima(const BeamModel& beam) {
 
 std::array<ExactLine, 3> exactLines(const ExactMaxima& exact, const FinishedCalculation& c) {
     const BeamResult& r = c.values.result;
-    const auto shown = [&](std::size_t row) { return c.view.rows[row].text.value_or(""); };
+    const auto figure = [&](std::size_t row) { return c.view.rows[row].text.value_or(""); };
     return {{
         {"M,max", fixedNumber(exact.moment.value, 4), "kNm", fixedNumber(exact.moment.x, 3),
-         shown(RowMb), deviation(r.Mb, exact.moment.value)},
+         figure(RowMb), deviation(r.Mb, exact.moment.value)},
         {"σ,max", fixedNumber(exact.stress, 3), "N/mm²", fixedNumber(exact.moment.x, 3),
-         shown(RowSigmax), deviation(r.sigmax, exact.stress)},
+         figure(RowSigmax), deviation(r.sigmax, exact.stress)},
         {"f,max", fixedNumber(exact.deflection.value, 3), "mm", fixedNumber(exact.deflection.x, 3),
-         shown(RowFmax), deviation(r.fmax, exact.deflection.value)},
+         figure(RowFmax), deviation(r.fmax, exact.deflection.value)},
     }};
 }
 
@@ -246,8 +245,8 @@ std::string WorkingLine::text() const {
 }
 
 std::string ExactLine::text() const {
-    return symbol + " = " + value + " " + unit + " bei x = " + place + " m (Programmwert " + shown +
-           " " + unit + ", " + deviation + ")";
+    return symbol + " = " + value + " " + unit + " bei x = " + place + " m (Programmwert " +
+           programFigure + " " + unit + ", " + deviation + ")";
 }
 
 std::string germanNumber(double value) {
@@ -307,7 +306,7 @@ RecordModel recordModel(const CalculationRecord& record) {
                         {"Wx", std::string(section.WxTabulated), "cm^3"},
                         {"q0", std::string(section.q0Tabulated), "N/m"}}};
     for (const auto& [field, name, unit] : kInputCaptions) {
-        if (c.texts.shown(field)) {
+        if (c.texts.isVisible(field)) {
             m.inputs.push_back({std::string(name), c.texts[field], std::string(unit)});
         }
     }
@@ -316,10 +315,11 @@ RecordModel recordModel(const CalculationRecord& record) {
     for (std::size_t i = 0; i < kResultRowCount; ++i) {
         const ResultRow& row = c.view.rows[i];
         RecordRow& out = m.rows[i];
-        out.shown = i != RowSpan || c.view.spanRowShown;
-        out.field = {
-            std::string(kResultCaptions[i].name), out.shown && row.text ? *row.text : std::string(),
-            std::string(kResultCaptions[i].unit), out.shown && row.colour == TextColour::Red};
+        out.hasValue = i != RowSpan || c.view.spanRowShown;
+        out.field = {std::string(kResultCaptions[i].name),
+                     out.hasValue && row.text ? *row.text : std::string(),
+                     std::string(kResultCaptions[i].unit),
+                     out.hasValue && row.colour == TextColour::Red};
     }
 
     m.passes = c.view.verdict == Verdict::Pass;

@@ -19,12 +19,13 @@ struct RecordField {
 
     // "Last +q [KN/m]", the caption as the windows write it.
     std::string captionWithUnit() const;
+    bool operator==(const RecordField&) const = default;
 };
 
 // One of the ten result rows as the results window shows it.
 struct RecordRow {
     RecordField field;
-    bool shown = true; // false: the greyed span row of the uniform-load case
+    bool hasValue = true; // false: the greyed span row of the uniform-load case
 };
 
 // One line of the hand calculation: symbol = formula = values = result unit.
@@ -40,12 +41,12 @@ struct WorkingLine {
 
 // One exact maximum beside the program's figure.
 struct ExactLine {
-    std::string symbol;    // "M,max"
-    std::string value;     // "91,8030"
-    std::string unit;      // "kNm"
-    std::string place;     // "3,000"
-    std::string shown;     // "93,1281", the program's figure as the window shows it
-    std::string deviation; // "+1,4 %", the program's figure against the exact one
+    std::string symbol;        // "M,max"
+    std::string value;         // "91,8030"
+    std::string unit;          // "kNm"
+    std::string place;         // "3,000"
+    std::string programFigure; // "93,1281", the program's figure as the window shows it
+    std::string deviation;     // "+1,4 %", the program's figure against the exact one
 
     // "M,max = 91,8030 kNm bei x = 3,000 m (Programmwert 93,1281 kNm, +1,4 %)"
     std::string text() const;

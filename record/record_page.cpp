@@ -52,7 +52,7 @@ class PageWriter {
         return QFontMetricsF(font, p_.device()).lineSpacing();
     }
 
-    // One line of text in the box from x to right at the current height; returns its height.
+    // One line of text in the box from x to right at the current height; the height stays.
     void text(double x, double right, const QString& text, const QFont& font,
               const QColor& colour = kInk, Qt::Alignment align = Qt::AlignLeft) {
         p_.setFont(font);
@@ -179,8 +179,8 @@ void paintResults(PageWriter& page, const RecordModel& record) {
         page.y += page.mm(0.6);
         // The span row without a point load stays greyed and empty, as in the window.
         page.text(0, valueRight, qtText(row.field.captionWithUnit()), body,
-                  row.shown ? kInk : kGreyed);
-        if (row.shown) {
+                  row.hasValue ? kInk : kGreyed);
+        if (row.hasValue) {
             page.text(0, valueRight, qtText(row.field.value), red ? mark : body, red ? kRed : kInk,
                       Qt::AlignRight);
         }

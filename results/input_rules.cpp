@@ -20,12 +20,12 @@ void resetOnBack(CalculationValues& values) {
 }
 
 void showLoadCaseBoxes(InputTexts& texts, bool pointLoad) {
-    texts.show(InputField::F, pointLoad);
-    texts.show(InputField::plusq, true);
-    texts.show(InputField::la, pointLoad);
-    texts.show(InputField::lb, pointLoad);
-    texts.show(InputField::l, !pointLoad);
-    texts.show(InputField::sic, true);
+    texts.setVisible(InputField::F, pointLoad);
+    texts.setVisible(InputField::plusq, true);
+    texts.setVisible(InputField::la, pointLoad);
+    texts.setVisible(InputField::lb, pointLoad);
+    texts.setVisible(InputField::l, !pointLoad);
+    texts.setVisible(InputField::sic, true);
 }
 
 bool requiredBoxesFilled(const InputTexts& texts) {
@@ -33,7 +33,7 @@ bool requiredBoxesFilled(const InputTexts& texts) {
         return std::none_of(fields.begin(), fields.end(),
                             [&texts](InputField f) { return texts[f].empty(); });
     };
-    if (texts.shown(InputField::F)) {
+    if (texts.isVisible(InputField::F)) {
         return filled({InputField::F, InputField::la, InputField::lb, InputField::sic});
     }
     return filled({InputField::plusq, InputField::l, InputField::sic});

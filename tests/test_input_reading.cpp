@@ -111,7 +111,7 @@ class TestInputReading : public QObject {
 
     void onlyTheFirstRejectedFieldIsReportedAndLaterOnesKeepTheirValues() {
         InputTexts texts = validTexts(); // point-load case: l hidden
-        texts.show(l, false);
+        texts.setVisible(l, false);
         texts[F] = "0";
         texts[la] = "99";
         const InputReading reading = readInputs(texts, oldValues);
@@ -142,7 +142,7 @@ class TestInputReading : public QObject {
 
         InputTexts texts = validTexts();
         texts[hidden] = "junk";
-        texts.show(hidden, false);
+        texts.setVisible(hidden, false);
         const InputReading reading = readInputs(texts, oldValues);
 
         QCOMPARE(reading.rejected.has_value(), rejected);

@@ -41,7 +41,7 @@ InputTexts typed(std::initializer_list<std::pair<InputField, const char*>> boxes
     InputTexts texts;
     for (const auto& [field, text] : boxes) {
         texts[field] = text;
-        texts.show(field);
+        texts.setVisible(field);
     }
     return texts;
 }

@@ -146,8 +146,8 @@ void InputWindow::setUpLoadCase(LoadCase loadCase) {
          {std::pair{InputField::plusq, ui.LabEing_plusq}, std::pair{InputField::F, ui.LabEing_F},
           std::pair{InputField::la, ui.LabEing_la}, std::pair{InputField::lb, ui.LabEing_lb},
           std::pair{InputField::l, ui.LabEing_l}}) {
-        caption->setVisible(boxes.shown(field));
-        box(field)->setVisible(boxes.shown(field));
+        caption->setVisible(boxes.isVisible(field));
+        box(field)->setVisible(boxes.isVisible(field));
     }
     if (pointLoad) {
         // +q first, right after the section list, then F, la, lb and the safety.
@@ -256,7 +256,7 @@ InputTexts InputWindow::typedTexts() const {
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         texts[field] = box(field)->text().toStdString();
-        texts.show(field, isOnScreen(box(field)));
+        texts.setVisible(field, isOnScreen(box(field)));
     }
     return texts;
 }

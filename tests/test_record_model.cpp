@@ -1,0 +1,248 @@
+// The record as a value: the calculation's own steps written out, and what the pages and the
+// copy show, for a pass, a fail and the cases where the exact maxima decide otherwise.
+
+#include "calculation.h"
+#include "input_rules.h"
+#include "record_model.h"
+#include "section_table.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace ipb;
+
+namespace {
+
+// Computes as "Berechnen" does on a fresh input window: +q, l or F la lb, safety; l/300.
+CalculationRecord computed(std::size_t row, const QStringList& typed) {
+    InputTexts texts;
+    const bool point = typed.size() == 5;
+    showLoadCaseBoxes(texts, point);
+    const auto fields = point ? std::vector{InputField::plusq, InputField::F, InputField::la,
+                                            InputField::lb, InputField::sic}
+                              : std::vector{InputField::plusq, InputField::l, InputField::sic};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        texts[fields[i]] = typed[qsizetype(i)].toStdString();
+    }
+    const CalculationOutcome out = calculate(texts, kSectionTable[row].values, 300, {}, ',');
+    return {{texts, row, out.values, out.view}, {2026, 12, 8, 14, 30, 5}};
+}
+
+// Evaluates a written-out line as a checker's pocket calculator would: German numbers,
+// + − · /, brackets, powers ² ³ ⁴ ⁷, roots √ and min(a, b).
+class Calculator {
+  public:
+    explicit Calculator(const QString& text) : s_(text) {}
+    double value() {
+        const double v = sum();
+        return at_ == s_.size() ? v : NAN;
+    }
+
+  private:
+    bool take(const QString& token) {
+        while (at_ < s_.size() && s_[at_] == ' ') {
+            ++at_;
+        }
+        if (!s_.mid(at_).startsWith(token)) {
+            return false;
+        }
+        at_ += token.size();
+        return true;
+    }
+    double sum() {
+        double v = product();
+        for (;;) {
+            if (take("+")) {
+                v += product();
+            } else if (take("−")) {
+                v -= product();
+            } else {
+                return v;
+            }
+        }
+    }
+    double product() {
+        double v = power();
+        for (;;) {
+            if (take("·")) {
+                v *= power();
+            } else if (take("/")) {
+                v /= power();
+            } else {
+                return v;
+            }
+        }
+    }
+    double power() {
+        double v = take("√") ? std::sqrt(power()) : primary();
+        for (const auto& [mark, exponent] : {std::pair{"²", 2}, {"³", 3}, {"⁴", 4}, {"⁷", 7}}) {
+            if (take(mark)) {
+                v = std::pow(v, exponent);
+            }
+        }
+        return v;
+    }
+    double primary() {
+        if (take("min(")) {
+            const double a = sum();
+            take(",");
+            const double b = sum();
+            return take(")") ? std::min(a, b) : NAN;
+        }
+        if (take("(")) {
+            const double v = sum();
+            return take(")") ? v : NAN;
+        }
+        static const QRegularExpression number("\\G-?[0-9]+(,[0-9]+)?(E[-+][0-9]+)?");
+        const auto match = number.match(s_, at_);
+        at_ += match.capturedLength();
+        return match.hasMatch() ? match.captured().replace(',', '.').toDouble() : NAN;
+    }
+
+    QString s_;
+    qsizetype at_ = 0;
+};
+
+} // namespace
+
+class TestRecordModel : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Every step of the record is the calculation's own: its result is bit for bit the figure
+    // the analysis returned, and its values, recomputed, give its printed result.
+    void workedStepsAreTheCalculationsOwn_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("lines"); // some of the lines, in this order
+        QTest::newRow("uniform load, IPB 200")
+            << 3 << QStringList{"10", "6", "1,5"}
+            << QStringList{"q = q0/1000 + (+q) = 601/1000 + 10 = 10,601 kN/m",
+                           "FA = q·l/2 = 10,601·6/2 = 31,8030 kN",
+                           "Mb = q·l²/8 = 10,601·6²/8 = 47,7045 kNm",
+                           "zul. σ = 330/Mindestsicherheit = 330/1,5 = 220,000 N/mm²",
+                           "f = 5·q·l⁴/(384·E·Ix)·10⁷ = 5·10,601·6⁴/(384·21000·5700)·10⁷ = "
+                           "14,945 mm",
+                           "zul. f = l/300·1000 = 6/300·1000 = 20,000 mm"};
+        QTest::newRow("point load nearer B, IPB 200")
+            << 3 << QStringList{"10", "50", "3", "2", "1,5"}
+            << QStringList{"FA = q·l/2 + F·lb/l = 10,601·5/2 + 50·2/5 = 46,5025 kN",
+                           "l = la + lb = 3 + 2 = 5,0000 m",
+                           "Mb = q·l²/8 + F·la·lb/l = 10,601·5²/8 + 50·3·2/5 = 93,1281 kNm",
+                           "xf = min(la, lb) = min(3, 2) = 2 m",
+                           "z = √((l² − lb²)/3) = √((5² − 2²)/3) = 2,645751311 m",
+                           "ξ = z/l = 2,645751311/5 = 0,5291502622"};
+        QTest::newRow("point load nearer A, IPB 160")
+            << 2 << QStringList{"2", "10", "1", "4", "2"}
+            << QStringList{"z = l − √((l² − la²)/3) = 5 − √((5² − 1²)/3) = 2,171572875 m"};
+        QTest::newRow("central point load, IPB 600")
+            << 11 << QStringList{"0", "800", "6", "6", "1"}
+            << QStringList{"xf = min(la, lb) = min(6, 6) = 6 m"};
+    }
+    void workedStepsAreTheCalculationsOwn() {
+        QFETCH(int, row);
+        QFETCH(QStringList, typed);
+        const CalculationRecord record = computed(std::size_t(row), typed);
+        const BeamResult& r = record.calculation.values.result;
+        const std::map<Quantity, double> analysed{{Quantity::FA, r.FA},
+                                                  {Quantity::FB, r.FB},
+                                                  {Quantity::TotalLoad, r.totalLoad},
+                                                  {Quantity::Mb, r.Mb},
+                                                  {Quantity::Sigmax, r.sigmax},
+                                                  {Quantity::Sigzul, r.sigzul},
+                                                  {Quantity::Safety, r.sicvorh},
+                                                  {Quantity::Xf, r.xf},
+                                                  {Quantity::Z, r.z},
+                                                  {Quantity::Fmax, r.fmax},
+                                                  {Quantity::Fzul, r.fzul}};
+        for (const WorkedStep& step : workedCalculation(record.calculation.values)) {
+            if (analysed.count(step.quantity)) {
+                QCOMPARE(step.result, analysed.at(step.quantity)); // exact, not near
+            }
+        }
+
+        QStringList written;
+        for (const WorkingLine& line : recordModel(record).workings) {
+            written << QString::fromStdString(line.text());
+            const double printed = QString::fromStdString(line.result).replace(',', '.').toDouble();
+            const qsizetype comma = QString::fromStdString(line.result).indexOf(',');
+            const double digit = comma < 0 ? 1 : std::pow(10, -(line.result.size() - comma - 1));
+            const double recomputed = Calculator(QString::fromStdString(line.values)).value();
+            QVERIFY2(std::abs(recomputed - printed) <= digit / 2 + 1e-8 * std::abs(printed),
+                     qPrintable(written.last()));
+        }
+        QFETCH(QStringList, lines);
+        qsizetype at = -1;
+        for (const QString& line : lines) {
+            const qsizetype found = written.indexOf(line, at + 1);
+            QVERIFY2(found > at, qPrintable(line + "\n" + written.join('\n')));
+            at = found;
+        }
+    }
+
+    // What page 1, the exact maxima and the notes say, and that the copy carries the same.
+    void modelHoldsWhatThePagesShow_data() {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QList<int>>("red");
+        QTest::addColumn<QString>("exact"); // the line of the exact deflection
+        QTest::addColumn<QString>("note");
+        QTest::newRow("pass")
+            << QStringList{"10", "6", "1,5"}
+            << "Biegespannung und Durchbiegung innerhalb der zulässigen Werte" << QList<int>{}
+            << "f,max = 14,945 mm bei x = 3,000 m (Programmwert 14,945 mm, +0,0 %)"
+            << "";
+        QTest::newRow("both fail") << QStringList{"30", "8", "1,5"}
+                                   << "Nicht eingehalten: Biegespannung und Durchbiegung über dem "
+                                      "zulässigen Wert"
+                                   << QList<int>{5, 7, 8} << ""
+                                   << "";
+        QTest::newRow("deflection fails, exact maxima elsewhere")
+            << QStringList{"10", "50", "3", "2", "1,5"}
+            << "Nicht eingehalten: Durchbiegung über dem zulässigen Wert" << QList<int>{8}
+            << "f,max = 17,504 mm bei x = 2,589 m (Programmwert 17,493 mm, -0,1 %)"
+            << "";
+        QTest::newRow("exactly the deflection fails")
+            << QStringList{"6", "20", "2,5", "4", "1,5"}
+            << "Biegespannung und Durchbiegung innerhalb der zulässigen Werte" << QList<int>{} << ""
+            << "Genau gerechnet ist die Durchbiegung unzulässig: f,max = 21,693 mm > zul. f = "
+               "21,667 mm.";
+        QTest::newRow("exactly the stress would pass")
+            << QStringList{"10", "50", "3", "2", "2,04"}
+            << "Nicht eingehalten: Biegespannung und Durchbiegung über dem zulässigen Wert"
+            << QList<int>{5, 7, 8} << ""
+            << "Genau gerechnet wäre die Biegespannung zulässig: σ,max = 161,058 N/mm² ≤ zul. σ = "
+               "161,765 N/mm².";
+    }
+    void modelHoldsWhatThePagesShow() {
+        QFETCH(QStringList, typed);
+        const RecordModel m = recordModel(computed(3, typed));
+        QTEST(QString::fromStdString(m.verdictDetail), "detail");
+        QList<int> red;
+        for (int i = 0; i < int(m.rows.size()); ++i) {
+            if (m.rows[std::size_t(i)].field.inadmissible) {
+                red << i;
+            }
+        }
+        QTEST(red, "red");
+        QFETCH(QString, exact);
+        QVERIFY(exact.isEmpty() || QString::fromStdString(m.exactLines[2].text()) == exact);
+        QFETCH(QString, note);
+        QCOMPARE(QString::fromStdString(m.exactNotes.empty() ? "" : m.exactNotes.front()), note);
+
+        QCOMPARE(m.fileName, "Traeger_IPB200_2026-12-08_1430.pdf");
+        QCOMPARE(m.calculatedAt, "Berechnet am 08.12.2026 um 14:30:05 Uhr");
+        QCOMPARE(m.sectionTexts[2], "q0=601,353 N/m");
+        QCOMPARE(m.sectionValues[2].value, "601,353");
+        QCOMPARE(m.inputs.back().value, typed.back().toStdString());
+        // The copy: data, a blank line, the ten rows as on page 1, then the three exact maxima.
+        const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
+        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3);
+        QCOMPARE(blank[6].value, m.rows[5].field.value);
+        QCOMPARE(blank[6].inadmissible, red.contains(5));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordModel)
+#include "test_record_model.moc"
