@@ -17,8 +17,8 @@ struct BeamSection {
     std::string_view IxText;    // captions exactly as the section data labels show them
     std::string_view WxText;
     std::string_view q0Text;
-    // The tabulated Wx and self weight as those captions write them ("89.9", "417,906"); Ix is
-    // a whole number in both.
+    // The tabulated Wx and self weight in German notation for the record ("89,9", "417,906");
+    // Ix is a whole number in both.
     std::string_view WxTabulated;
     std::string_view q0Tabulated;
 };

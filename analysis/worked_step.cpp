@@ -37,7 +37,7 @@ std::string formulaText(const WorkedStep& step) {
     // same plain writer as everywhere: whole numbers such as 330 or 300 need no locale.
     return substitute(step.formula, [&](std::string& out, std::string_view name) {
         const Operand* o = step.operand(name);
-        if (o && o->asNumber) {
+        if (o && o->kind == OperandKind::Constant) {
             out += std::to_string(static_cast<long long>(o->value));
         } else {
             out += name;
@@ -45,10 +45,11 @@ std::string formulaText(const WorkedStep& step) {
     });
 }
 
-std::string valuesText(const WorkedStep& step, const std::function<std::string(double)>& number) {
+std::string valuesText(const WorkedStep& step,
+                       const std::function<std::string(const Operand&)>& number) {
     return substitute(step.formula, [&](std::string& out, std::string_view name) {
         const Operand* o = step.operand(name);
-        out += o ? number(o->value) : std::string(name);
+        out += o ? number(*o) : std::string(name);
     });
 }
 

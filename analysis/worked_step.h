@@ -30,12 +30,16 @@ enum class Quantity {
     Fzul
 };
 
-// A value a step is worked out from. Its name stands in the formula; a constant that the
-// formula shows as its number (the limit's divisor, the reference strength) has `asNumber`.
+// Where an operand's value comes from, which decides how a record writes it: a typed value as
+// the engineer typed it, a computed one to the digits a checker needs, and a constant that the
+// formula shows as its number too (the limit's divisor, the reference strength).
+enum class OperandKind { Computed, Typed, Constant };
+
+// A value a step is worked out from. Its name stands in the formula.
 struct Operand {
     std::string_view name;
     double value = 0;
-    bool asNumber = false;
+    OperandKind kind = OperandKind::Computed;
 };
 
 using Operands = std::array<Operand, 8>;
@@ -60,6 +64,7 @@ using WorkedSteps = std::vector<WorkedStep>;
 // The formula with its operand names ("q·l/2 + F·lb/l") or, given a writer for numbers, with
 // their values ("10,601·5/2 + 50·2/5").
 std::string formulaText(const WorkedStep& step);
-std::string valuesText(const WorkedStep& step, const std::function<std::string(double)>& number);
+std::string valuesText(const WorkedStep& step,
+                       const std::function<std::string(const Operand&)>& number);
 
 } // namespace ipb

@@ -50,8 +50,9 @@ void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, con
     const QFontMetricsF metrics(font, p.device());
     p.setFont(font);
     p.setPen(kInk);
-    p.drawText(QRectF(box.left(), box.top(), box.width(), metrics.height()),
-               Qt::AlignLeft | Qt::AlignTop, qtText(d.caption));
+    const QRectF captionLine(box.left(), box.top(), box.width(), metrics.height());
+    p.drawText(captionLine, Qt::AlignLeft | Qt::AlignTop, qtText(d.caption));
+    p.drawText(captionLine, Qt::AlignRight | Qt::AlignTop, qtText(d.largest));
 
     const std::vector<double> xs = samplePlaces(beam, record.pointLoad);
     double top = 0, bottom = 0; // extremes of the values as drawn (downwards positive)
@@ -138,20 +139,64 @@ void paintBeamSketch(QPainter& p, const QRectF& box, const RecordModel& record, 
     }
 }
 
+// The axis of places under the diagrams, x [m] with 0, la and l, and the span as a dimension
+// line with its length, over the same scale as the curves.
+void paintSpanAxis(QPainter& p, const QRectF& box, const RecordModel& record, double mm) {
+    const QFont font = smallFont();
+    const QFontMetricsF metrics(font, p.device());
+    p.setFont(font);
+    const QRectF span = box.adjusted(mm * 2, 0, -mm * 2, 0);
+    const auto at = [&](double x) { return span.left() + x / record.beam.l * span.width(); };
+    const double axisY = box.top() + mm;
+    p.setPen(QPen(kInk, mm * 0.2));
+    p.drawLine(QPointF(span.left(), axisY), QPointF(span.right(), axisY));
+    for (const auto& [x, text] : record.places) {
+        const double tx = at(x);
+        p.drawLine(QPointF(tx, axisY - mm * 0.8), QPointF(tx, axisY + mm * 0.8));
+        const double width = metrics.horizontalAdvance(qtText(text)) + mm;
+        const double left = std::clamp(tx - width / 2, box.left(), box.right() - width);
+        p.drawText(QRectF(left, axisY + mm, width, metrics.height()), Qt::AlignCenter,
+                   qtText(text));
+    }
+    // The axis's name over its end, clear of the places written under it.
+    p.drawText(
+        QRectF(box.left(), axisY - mm * 0.8 - metrics.height(), box.width(), metrics.height()),
+        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("x [m]"));
+
+    // The span from A to B with arrowheads and its length written over the middle.
+    const double dimY = axisY + mm * 2 + metrics.height() + mm * 1.5;
+    p.drawLine(QPointF(span.left(), dimY), QPointF(span.right(), dimY));
+    p.setBrush(kInk);
+    for (const auto& [tip, direction] :
+         {std::pair{span.left(), 1.0}, std::pair{span.right(), -1.0}}) {
+        p.drawLine(QPointF(tip, dimY - mm * 1.2), QPointF(tip, dimY + mm * 1.2));
+        p.drawPolygon(QPolygonF{QPointF(tip, dimY),
+                                QPointF(tip + direction * mm * 1.8, dimY - mm * 0.6),
+                                QPointF(tip + direction * mm * 1.8, dimY + mm * 0.6)});
+    }
+    const QString length = qtText(record.spanDimension);
+    const double width = metrics.horizontalAdvance(length) + mm * 2;
+    const QRectF label(span.center().x() - width / 2, dimY - metrics.height() - mm * 0.3, width,
+                       metrics.height());
+    p.drawText(label, Qt::AlignCenter, length);
+}
+
 } // namespace
 
 void paintBeamDiagrams(QPainter& painter, const QRectF& area, const RecordModel& record,
                        double mm) {
     painter.save();
     const double sketch = mm * 9;
+    const double axis = mm * 12;
     paintBeamSketch(painter, QRectF(area.left(), area.top(), area.width(), sketch), record, mm);
     const double gap = mm * 2;
-    const double height = (area.height() - sketch - 2 * gap) / 3;
+    const double height = (area.height() - sketch - axis - 2 * gap) / 3;
     double y = area.top() + sketch;
     for (const Diagram& d : record.diagrams) {
         paintDiagram(painter, QRectF(area.left(), y, area.width(), height), record, d, mm);
         y += height + gap;
     }
+    paintSpanAxis(painter, QRectF(area.left(), y - gap, area.width(), axis), record, mm);
     painter.restore();
 }
 

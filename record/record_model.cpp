@@ -3,6 +3,8 @@
 #include "number_text.h"
 #include "section_table.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,9 +21,28 @@ struct InputCaption {
     std::string_view unit;
 };
 constexpr InputCaption kInputCaptions[] = {
-    {InputField::plusq, "Last +q", "KN/m"}, {InputField::F, "Kraft F", "KN"},
+    {InputField::plusq, "Last +q", "kN/m"}, {InputField::F, "Kraft F", "kN"},
     {InputField::la, "Länge la", "m"},      {InputField::lb, "Länge lb", "m"},
     {InputField::l, "Länge l", "m"},        {InputField::sic, "Mindestsicherheit", ""}};
+
+// The result rows' captions as the results window is designed with them; their units written
+// as an engineer writes them, which the window's designed "[KN]" does not.
+struct RowCaption {
+    std::string_view name;
+    std::string_view unit;
+};
+constexpr std::array<RowCaption, kResultRowCount> kRowCaptions{{
+    {"Auflagerkraft FA", "kN"},
+    {"Auflagerkraft FB", "kN"},
+    {"Gesamtlast q * l", "kN"},
+    {"Gesamtspannweite l", "m"},
+    {"Max. Biegemoment", "kNm"},
+    {"Max. Biegespannung", "N/mm²"},
+    {"Zul. Biegespannung", "N/mm²"},
+    {"Vorhandene Sicherheit", ""},
+    {"Max. Durchbiegung", "mm"},
+    {"Zul. Durchbiegung", "mm"},
+}};
 
 std::string fixedNumber(double value, int decimals) {
     return textFromNumber(value, decimals, ',');
@@ -102,17 +123,31 @@ std::optional<std::size_t> rowOf(Quantity quantity) {
     }
 }
 
+// A value as the engineer typed it: the shortest German number that gives it back. The safety
+// is kept in single precision, whose noise beyond seven digits was never typed.
+std::string typedNumber(double value) {
+    const bool single = static_cast<double>(static_cast<float>(value)) == value;
+    return germanNumber(value, single ? 7 : 10);
+}
+
+std::string operandText(const Operand& operand) {
+    return operand.kind == OperandKind::Typed ? typedNumber(operand.value)
+                                              : germanNumber(operand.value);
+}
+
 std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
     std::vector<WorkingLine> lines;
     for (const WorkedStep& step : workedCalculation(c.values)) {
-        WorkingLine line{std::string(step.symbol), formulaText(step),
-                         valuesText(step, germanNumber), germanNumber(step.result),
-                         std::string(step.unit)};
-        // A row's figure is written as the window shows it, so paper and screen agree.
+        WorkingLine line{std::string(step.symbol), formulaText(step), valuesText(step, operandText),
+                         germanNumber(step.result), std::string(step.unit)};
+        // A row's figure is written as the window shows it, so paper and screen agree; where
+        // the window shows a bound ("> 1000") or a word, the paper shows the number itself.
         if (const auto row = rowOf(step.quantity)) {
-            line.result = c.view.rows[*row].text.value_or("");
-            if (line.result == kNotRequired) {
-                line.unit.clear();
+            const std::string shown = c.view.rows[*row].text.value_or("");
+            if (!shown.empty() &&
+                (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-')) {
+                line.result = shown;
+                std::replace(line.result.begin(), line.result.end(), '.', ',');
             }
         }
         lines.push_back(std::move(line));
@@ -172,21 +207,25 @@ std::vector<std::string> exactVerdictNotes(const ExactMaxima& exact, const Finis
 }
 
 // The three lines along the span, with the values at the supports, under the point load and at
-// the maxima. The moment is drawn on the tension side and the deflection downwards, as
-// engineers draw them.
+// the maxima, and each line's largest value with its place. The moment is drawn on the tension
+// side and the deflection downwards, as engineers draw them.
 std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact, bool point) {
     const double l = beam.l, la = beam.la;
     const auto mark = [&](BeamLine line, double x, double value, bool below) {
         return DiagramMark{x, value, below,
                            fixedNumber(value, line == BeamLine::Deflection ? 3 : 2)};
     };
-    Diagram shear{"Querkraft V [kN]", BeamLine::Shear, false, {}};
+    const auto largest = [](const DiagramMark& at, std::string_view unit) {
+        return "größter Wert " + at.text + " " + std::string(unit) +
+               " bei x = " + fixedNumber(at.x, 3) + " m";
+    };
+    Diagram shear{"Querkraft V [kN]", "", BeamLine::Shear, false, {}};
     shear.marks = {mark(BeamLine::Shear, 0, shearForce(beam, 0), false),
                    mark(BeamLine::Shear, l, shearForce(beam, l), true)};
-    Diagram moment{"Biegemoment M [kNm]", BeamLine::Moment, true, {}};
+    Diagram moment{"Biegemoment M [kNm]", "", BeamLine::Moment, true, {}};
     moment.marks = {mark(BeamLine::Moment, 0, 0, false), mark(BeamLine::Moment, l, 0, false),
                     mark(BeamLine::Moment, exact.moment.x, exact.moment.value, true)};
-    Diagram bending{"Biegelinie w [mm]", BeamLine::Deflection, true, {}};
+    Diagram bending{"Biegelinie w [mm]", "", BeamLine::Deflection, true, {}};
     bending.marks = {mark(BeamLine::Deflection, 0, 0, false),
                      mark(BeamLine::Deflection, l, 0, false),
                      mark(BeamLine::Deflection, exact.deflection.x, exact.deflection.value, true)};
@@ -204,6 +243,18 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
             bending.marks.push_back(mark(BeamLine::Deflection, la, deflection(beam, la), false));
         }
     }
+    // The shear is straight between the supports and the load, so its largest value stands at
+    // one of its marks; the first of equal ones is taken, from A on.
+    const DiagramMark* biggest = &shear.marks.front();
+    for (const DiagramMark& m : shear.marks) {
+        if (std::abs(m.value) > std::abs(biggest->value) ||
+            (std::abs(m.value) == std::abs(biggest->value) && m.x < biggest->x)) {
+            biggest = &m;
+        }
+    }
+    shear.largest = largest(*biggest, "kN");
+    moment.largest = largest(moment.marks[2], "kNm");
+    bending.largest = largest(bending.marks[2], "mm");
     return {shear, moment, bending};
 }
 
@@ -240,7 +291,9 @@ std::string RecordField::captionWithUnit() const {
 }
 
 std::string WorkingLine::text() const {
-    std::string line = symbol + " = " + formula + " = " + values + " = " + result;
+    // "q·l = q·l = …" would say nothing twice.
+    std::string line =
+        symbol + " = " + (formula == symbol ? "" : formula + " = ") + values + " = " + result;
     return unit.empty() ? line : line + " " + unit;
 }
 
@@ -249,9 +302,10 @@ std::string ExactLine::text() const {
            programFigure + " " + unit + ", " + deviation + ")";
 }
 
-std::string germanNumber(double value) {
+std::string germanNumber(double value, int significantDigits) {
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 10);
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
+                                   significantDigits);
     std::string out(text, end.ptr);
     for (char& c : out) {
         c = c == '.' ? ',' : c == 'e' ? 'E' : c;
@@ -293,18 +347,15 @@ RecordModel recordModel(const CalculationRecord& record) {
                                  : "Träger auf 2 Stützen, Streckenlast (mind. Eigengewicht)";
     m.method = method(m.pointLoad);
 
-    m.sectionSize = section.Size;
     m.designationDin = choice.designationDin;
     m.designationEuro = choice.designationEuro;
-    const auto trimmed = [](std::string_view text) {
-        const auto first = text.find_first_not_of(' ');
-        const auto last = text.find_last_not_of(' ');
-        return std::string(text.substr(first, last - first + 1));
-    };
-    m.sectionTexts = {trimmed(section.IxText), trimmed(section.WxText), trimmed(section.q0Text)};
-    m.sectionValues = {{{"Ix", std::to_string(section.values.Ix), "cm^4"},
-                        {"Wx", std::string(section.WxTabulated), "cm^3"},
+    m.sectionValues = {{{"Ix", std::to_string(section.values.Ix), "cm⁴"},
+                        {"Wx", std::string(section.WxTabulated), "cm³"},
                         {"q0", std::string(section.q0Tabulated), "N/m"}}};
+    for (std::size_t i = 0; i < m.sectionValues.size(); ++i) {
+        const RecordField& v = m.sectionValues[i];
+        m.sectionTexts[i] = v.caption + " = " + v.value + " " + v.unit;
+    }
     for (const auto& [field, name, unit] : kInputCaptions) {
         if (c.texts.isVisible(field)) {
             m.inputs.push_back({std::string(name), c.texts[field], std::string(unit)});
@@ -316,10 +367,9 @@ RecordModel recordModel(const CalculationRecord& record) {
         const ResultRow& row = c.view.rows[i];
         RecordRow& out = m.rows[i];
         out.hasValue = i != RowSpan || c.view.spanRowShown;
-        out.field = {std::string(kResultCaptions[i].name),
-                     out.hasValue && row.text ? *row.text : std::string(),
-                     std::string(kResultCaptions[i].unit),
-                     out.hasValue && row.colour == TextColour::Red};
+        out.field = {
+            std::string(kRowCaptions[i].name), out.hasValue && row.text ? *row.text : std::string(),
+            std::string(kRowCaptions[i].unit), out.hasValue && row.colour == TextColour::Red};
     }
 
     m.passes = c.view.verdict == Verdict::Pass;
@@ -340,6 +390,12 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.exactLines = exactLines(m.exact, c);
     m.exactNotes = exactVerdictNotes(m.exact, c);
     m.diagrams = diagrams(m.beam, m.exact, m.pointLoad);
+    m.places.push_back({0, fixedNumber(0, 3)});
+    if (m.pointLoad) {
+        m.places.push_back({m.beam.la, fixedNumber(m.beam.la, 3)});
+    }
+    m.places.push_back({m.beam.l, fixedNumber(m.beam.l, 3)});
+    m.spanDimension = "l = " + fixedNumber(m.beam.l, 3) + " m";
 
     m.copy = {{"Programm", m.programTitle, ""},
               {"Berechnet am", m.calculatedAtFull, ""},

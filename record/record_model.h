@@ -69,6 +69,7 @@ struct DiagramMark {
 };
 struct Diagram {
     std::string caption; // "Querkraft V [kN]"
+    std::string largest; // "größter Wert 91,80 kNm bei x = 3,000 m"
     BeamLine line = BeamLine::Shear;
     bool downwards = false; // positive values drawn below the axis
     std::vector<DiagramMark> marks;
@@ -89,7 +90,6 @@ struct RecordModel {
     std::string loadCaseName;
     std::vector<std::string> method; // the program's method, its constants and simplifications
 
-    std::string sectionSize; // "200"
     std::string designationDin;
     std::string designationEuro;
     std::array<std::string, 3> sectionTexts;  // "Ix=5700 cm^4", as the input window shows it
@@ -111,6 +111,9 @@ struct RecordModel {
     std::array<ExactLine, 3> exactLines;
     std::vector<std::string> exactNotes; // where an exact maximum decides otherwise
     std::array<Diagram, 3> diagrams;     // shear, moment, deflection
+    // The places marked on the axis under them: 0, la with a point load, and l, in metres.
+    std::vector<std::pair<double, std::string>> places;
+    std::string spanDimension; // "l = 5,000 m"
 
     // The copy, line by line; an empty field is the blank line between data and results.
     std::vector<RecordField> copy;
@@ -123,7 +126,7 @@ inline constexpr std::string_view kInadmissibleMark = "unzulässig";
 
 // A value as the calculation used it, in German notation: up to ten significant digits, no
 // trailing zeros, no thousands separator ("10,601", "2,645751311", "1E-05").
-std::string germanNumber(double value);
+std::string germanNumber(double value, int significantDigits = 10);
 
 // A line's value at x metres from A.
 double lineValue(const BeamModel& beam, BeamLine line, double x);

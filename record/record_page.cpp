@@ -135,7 +135,6 @@ void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
         page.text(valueX, columnRight, value, body);
         page.y += page.lineHeight(body);
     };
-    line(QStringLiteral("Auswahl in der Liste"), qtText(record.sectionSize));
     line(QStringLiteral("Bezeichnung DIN"), qtText(record.designationDin));
     line(QStringLiteral("Euronorm"), qtText(record.designationEuro));
     QString caption = QStringLiteral("Querschnittswerte");

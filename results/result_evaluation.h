@@ -45,24 +45,6 @@ enum ResultRowIndex : std::size_t {
     RowFzul
 };
 
-// The rows' captions as the results window is designed with them: "Auflagerkraft FA [KN]".
-struct Caption {
-    std::string_view name;
-    std::string_view unit; // empty where the caption has none
-};
-inline constexpr std::array<Caption, kResultRowCount> kResultCaptions{{
-    {"Auflagerkraft FA", "KN"},
-    {"Auflagerkraft FB", "KN"},
-    {"Gesamtlast q * l", "KN"},
-    {"Gesamtspannweite l", "m"},
-    {"Max. Biegemoment", "KNm"},
-    {"Max. Biegespannung", "N/mm²"},
-    {"Zul. Biegespannung", "N/mm²"},
-    {"Vorhandene Sicherheit", ""},
-    {"Max. Durchbiegung", "mm"},
-    {"Zul. Durchbiegung", "mm"},
-}};
-
 struct ResultView {
     std::array<ResultRow, kResultRowCount> rows;
     bool spanRowShown = false; // the span row carries a value only with a point load

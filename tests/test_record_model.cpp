@@ -125,6 +125,14 @@ class TestRecordModel : public QObject {
                            "f = 5·q·l⁴/(384·E·Ix)·10⁷ = 5·10,601·6⁴/(384·21000·5700)·10⁷ = "
                            "14,945 mm",
                            "zul. f = l/300·1000 = 6/300·1000 = 20,000 mm"};
+        // A safety read in single precision is written as typed; a stress beyond what the window
+        // shows ("> 1000") as the number; a line whose formula is its symbol once.
+        QTest::newRow("uniform load, IPB 100 beyond the display, safety 1,7")
+            << 0 << QStringList{"250", "40", "1,7"}
+            << QStringList{"q·l = 250,2·40 = 10008,0000 kN",
+                           "σ = Mb/Wx·1000 = 50040/90·1000 = 556000 N/mm²",
+                           "zul. σ = 330/Mindestsicherheit = 330/1,7 = 194,118 N/mm²",
+                           "vorh. Sicherheit = 330/σ = 330/556000 = 0,0005935251799"};
         QTest::newRow("point load nearer B, IPB 200")
             << 3 << QStringList{"10", "50", "3", "2", "1,5"}
             << QStringList{"FA = q·l/2 + F·lb/l = 10,601·5/2 + 50·2/5 = 46,5025 kN",
@@ -233,13 +241,14 @@ class TestRecordModel : public QObject {
 
         QCOMPARE(m.fileName, "Traeger_IPB200_2026-12-08_1430.pdf");
         QCOMPARE(m.calculatedAt, "Berechnet am 08.12.2026 um 14:30:05 Uhr");
-        QCOMPARE(m.sectionTexts[2], "q0=601,353 N/m");
-        QCOMPARE(m.sectionValues[2].value, "601,353");
+        QCOMPARE(m.sectionTexts[0], "Ix = 5700 cm⁴");
+        QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
         // The copy: data, a blank line, the ten rows as on page 1, then the three exact maxima.
         const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
         QCOMPARE(m.copy.end() - blank, 1 + 10 + 3);
         QCOMPARE(blank[6].value, m.rows[5].field.value);
+        QCOMPARE(blank[1].captionWithUnit(), "Auflagerkraft FA [kN]");
         QCOMPARE(blank[6].inadmissible, red.contains(5));
     }
 };

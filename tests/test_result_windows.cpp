@@ -156,6 +156,10 @@ class TestResultWindows : public QObject {
 
         s.compute(kPointFail);
         QVERIFY(!s.window("FrmHaupt")->isEnabled());
+        // The greyed input window, clicked, hands the front back to the results (and below to
+        // the report, once open): they can never be lost behind it.
+        s.window("FrmHaupt")->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), s.window("FrmErgAusg"));
         QVERIFY(s.button("FrmHaupt", "CmdBerech")->isHidden());
         QVERIFY(!s.button("FrmHaupt", "CmdBack")->isEnabled());
         QVERIFY(s.button("FrmErgAusg", "CmdReport")->isEnabled());
@@ -167,6 +171,8 @@ class TestResultWindows : public QObject {
         QVERIFY(!s.button("FrmErgAusg", "CmdReport")->isEnabled());
         QVERIFY(!s.button("FrmErgAusg", "CmdEnd1")->isEnabled());
         QVERIFY(s.shown("FrmReport") && s.shown("FrmErgAusg"));
+        s.window("FrmHaupt")->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), s.window("FrmReport"));
 
         s.button("FrmReport", "CmdNeuBerech")->click();
         QVERIFY(!s.window("FrmReport"));

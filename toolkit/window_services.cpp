@@ -1,15 +1,18 @@
 #include "window_services.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QTranslator>
 #include <QVariant>
 
 #include <algorithm>
@@ -237,6 +240,18 @@ void showModeless(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void useQtTextsInGerman() {
+    static QTranslator* translator = nullptr;
+    if (translator) {
+        return;
+    }
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
 }
 
 void showMessage(QWidget* parent, const QString& title, const QString& text,

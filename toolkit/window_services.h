@@ -54,6 +54,11 @@ QString qtText(std::string_view text);
 // German, a point where the locale has no single-character one.
 char localeDecimalSeparator();
 
+// Qt's own dialogs and menus (file and print dialogs, the print preview, a text box's context
+// menu) in German like the rest of the program. Once per run; silently English where Qt's
+// translations are not installed.
+void useQtTextsInGerman();
+
 // Completes a window built from its form: fractional point sizes and its designed screen
 // position, kept wholly on the screen whenever the window is shown.
 void finishForm(QWidget* form);

@@ -330,6 +330,13 @@ void InputWindow::CmdQuit_Click() {
     emit quitRequested();
 }
 
+void InputWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+        emit activatedWhileLocked();
+    }
+}
+
 void InputWindow::closeEvent(QCloseEvent* event) {
     // The close box ends the program like "Quit", so no invisible program is left behind;
     // while results are on screen the window is locked and its close box does nothing.

@@ -47,10 +47,14 @@ class InputWindow : public QWidget {
     void calculated(const ipb::FinishedCalculation& calculation);
     void backRequested();
     void quitRequested();
+    // The window was brought to the front while it is locked for results on screen: a click on
+    // it, the task bar or the keyboard. The results must not stay hidden behind it.
+    void activatedWhileLocked();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void Form_Load();

@@ -28,6 +28,7 @@ Program::Program()
       reportWindow([this] { return createReportWindow(); }) {
     initialiseAssets();
     QApplication::setPalette(designedPalette());
+    useQtTextsInGerman();
     keepAudioQuiet();
     // Windows are hidden and shown between steps; only the program's own commands end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -54,6 +55,8 @@ InputWindow* Program::createInputWindow() {
                      [this, input](const FinishedCalculation& calculation) {
                          showCalculation(*input, calculation);
                      });
+    QObject::connect(input, &InputWindow::activatedWhileLocked, input,
+                     [this] { bringResultsToFront(); });
     QObject::connect(input, &InputWindow::backRequested, input, [this] { backToStart(); });
     QObject::connect(input, &InputWindow::quitRequested, input, [this] { end(); });
     return input;
@@ -94,6 +97,25 @@ void Program::showCalculation(InputWindow& input, const FinishedCalculation& cal
 
     results.offerWaysOn();
     showModeless(&results);
+}
+
+void Program::bringResultsToFront() {
+    // After the window manager has finished activating the input window, or it would take the
+    // front back. The report, when open, stays over the results as it was; each window keeps
+    // the control that had its focus.
+    afterPendingEvents(&inputWindow.touch(), [this] {
+        QWidget* top = nullptr;
+        for (QWidget* w : {static_cast<QWidget*>(resultsWindow.loaded()),
+                           static_cast<QWidget*>(reportWindow.loaded())}) {
+            if (w && w->isVisible()) {
+                w->raise();
+                top = w;
+            }
+        }
+        if (top) {
+            top->activateWindow();
+        }
+    });
 }
 
 RecordSource Program::recordSource() {

@@ -59,6 +59,7 @@ class Program {
     // sounded on a fail, and the results brought up over the locked input window.
     void showCalculation(InputWindow& input, const FinishedCalculation& calculation);
     void backToStart();
+    void bringResultsToFront();
     // "Leichtestes Profil suchen…": the calculation on display with every section; the section
     // taken is computed at once.
     void addLightestSectionCommand(QWidget* window);
