@@ -5,6 +5,7 @@
 #include <QMimeData>
 
 namespace ipb {
+namespace {
 
 QString recordPlainText(const RecordModel& record) {
     QStringList lines;
@@ -40,6 +41,8 @@ QString recordHtml(const RecordModel& record) {
     }
     return html + QStringLiteral("</table>\n</body></html>\n");
 }
+
+} // namespace
 
 QMimeData* recordMimeData(const RecordModel& record) {
     auto* data = new QMimeData;
