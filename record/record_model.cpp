@@ -1,6 +1,7 @@
 #include "record_model.h"
 
 #include "number_text.h"
+#include "record_packet.h"
 #include "section_table.h"
 
 #include <algorithm>
@@ -280,6 +281,31 @@ std::vector<std::string> method(bool point) {
     return paragraphs;
 }
 
+// The position fields with their captions, in filing order; only those that are set.
+std::vector<RecordField> positionRows(const PositionFields& p) {
+    std::vector<RecordField> rows;
+    for (const auto& [caption, value] :
+         {std::pair{"Bauvorhaben", &p.bauvorhaben}, std::pair{"Position", &p.position},
+          std::pair{"Bauteil", &p.bauteil}, std::pair{"Bearbeiter", &p.bearbeiter}}) {
+        if (!value->empty()) {
+            rows.push_back({caption, *value, ""});
+        }
+    }
+    return rows;
+}
+
+// Characters that a file name cannot hold on any of the engineers' systems become "_".
+std::string fileNamePart(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
+            c = '_';
+        }
+    }
+    return out;
+}
+
 std::string programTitle() {
     return "IPB-Träger (ipbtraeger) " IPB_VERSION;
 }
@@ -340,6 +366,17 @@ RecordModel recordModel(const CalculationRecord& record) {
                  twoDigits(t.month) + "-" + twoDigits(t.day) + "_" + twoDigits(t.hour) +
                  twoDigits(t.minute) + ".pdf";
     m.pdfTitle = "Trägerberechnung " + choice.designationDin;
+    const PositionFields& position = record.position;
+    if (!position.position.empty()) {
+        m.pdfTitle = "Position " + position.position +
+                     (position.bauteil.empty() ? "" : ": " + position.bauteil) + " – " + m.pdfTitle;
+        m.fileName = "Pos_" + fileNamePart(position.position) + "_" + m.fileName;
+    }
+    const std::vector<RecordField> positionFields = positionRows(position);
+    for (const RecordField& field : positionFields) {
+        m.positionLine +=
+            (m.positionLine.empty() ? "" : " · ") + field.caption + ": " + field.value;
+    }
     m.footer = "Rechnungsprotokoll " + choice.designationDin + ", " + m.calculatedAtShort;
 
     m.pointLoad = hasPointLoad(c.values.input);
@@ -397,10 +434,11 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.places.push_back({m.beam.l, fixedNumber(m.beam.l, 3)});
     m.spanDimension = "l = " + fixedNumber(m.beam.l, 3) + " m";
 
-    m.copy = {{"Programm", m.programTitle, ""},
-              {"Berechnet am", m.calculatedAtFull, ""},
-              {"Lastfall", m.loadCaseName, ""},
-              {"Profil", m.designationDin, m.designationEuro}};
+    m.copy = positionFields;
+    m.copy.insert(m.copy.end(), {{"Programm", m.programTitle, ""},
+                                 {"Berechnet am", m.calculatedAtFull, ""},
+                                 {"Lastfall", m.loadCaseName, ""},
+                                 {"Profil", m.designationDin, m.designationEuro}});
     m.copy.insert(m.copy.end(), m.sectionValues.begin(), m.sectionValues.end());
     m.copy.insert(m.copy.end(), m.inputs.begin(), m.inputs.end());
     m.copy.push_back({"Max. zul. Durchbiegung", m.deflectionLimit, ""});
@@ -414,6 +452,8 @@ RecordModel recordModel(const CalculationRecord& record) {
         m.copy.push_back(
             {line.symbol + " genau (x = " + line.place + " m)", line.value, line.unit});
     }
+
+    m.checkPacket = checkPacket(storedCheck(record), m.pdfTitle, m.programTitle);
     return m;
 }
 

@@ -85,6 +85,10 @@ struct RecordModel {
     std::string fileName;          // "Traeger_IPB200_2026-12-08_1430.pdf"
     std::string pdfTitle;          // "Trägerberechnung IPB 200 DIN 1025"
     std::string footer;            // "Rechnungsprotokoll IPB 200 DIN 1025, 08.12.2026 14:30"
+    // "Bauvorhaben: Schule · Position: 3 · Bauteil: Unterzug · Bearbeiter: M. Weber", the set
+    // fields only; empty when none is set.
+    std::string positionLine;
+    std::string checkPacket; // the XMP packet the PDF carries: the check, to be opened again
 
     bool pointLoad = false;
     std::string loadCaseName;

@@ -109,6 +109,12 @@ void paintHeader(PageWriter& page, const RecordModel& record) {
     page.text(0, page.width(), qtText(record.calculatedAt), small, kInk, Qt::AlignRight);
     page.y += page.lineHeight(small) + page.mm(1);
     page.rule(0, page.width(), 0.35, kInk);
+    // Which beam of which project, on every sheet, so a page filed loose still says so.
+    if (!record.positionLine.empty()) {
+        page.y += page.mm(1);
+        page.text(0, page.width(), qtText(record.positionLine), small);
+        page.y += page.lineHeight(small);
+    }
 }
 
 // Caption and value side by side, the value right-aligned at the value column.

@@ -32,6 +32,9 @@ bool writeRecordPdf(QIODevice& device, const RecordModel& record) {
     writer.setResolution(1200);
     writer.setTitle(qtText(record.pdfTitle));
     writer.setCreator(qtText(record.programTitle));
+    // The check itself travels in the metadata, which stays readable without a PDF library.
+    writer.setDocumentXmpMetadata(
+        QByteArray(record.checkPacket.data(), qsizetype(record.checkPacket.size())));
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;

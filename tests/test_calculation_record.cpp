@@ -2,6 +2,7 @@
 // windows after calculations typed into the input window. PDFs are read back with poppler.
 
 #include "gui_session.h"
+#include "record_opening.h"
 #include "record_pdf.h"
 
 #include <QClipboard>
@@ -73,6 +74,7 @@ class TestCalculationRecord : public QObject {
     void initTestCase() {
         useGermanLocale();
         qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
     }
 
     // Ctrl+S on either window writes two A4 pages of searchable text and no pixels: every row
@@ -311,10 +313,10 @@ class TestCalculationRecord : public QObject {
             QTest::keyClick(target, how == "Menu key" ? Qt::Key_Menu : Qt::Key_F10,
                             how == "Menu key" ? Qt::NoModifier : Qt::ShiftModifier);
         }
-        QTRY_COMPARE(
-            offered,
-            QStringList({"Drucken… Ctrl+P", "Seitenansicht… ", "Als PDF speichern… Ctrl+S",
-                         "Ergebnisse kopieren Ctrl+C", "Leichtestes Profil suchen… Ctrl+L"}));
+        QTRY_COMPARE(offered,
+                     QStringList({"Drucken… Ctrl+P", "Seitenansicht… ", "Als PDF speichern… Ctrl+S",
+                                  "Ergebnisse kopieren Ctrl+C", "Leichtestes Profil suchen… Ctrl+L",
+                                  "Position… "}));
     }
 
     // "Drucken…" prints both pages through Qt's print dialog, which offers the record's own
@@ -361,6 +363,112 @@ class TestCalculationRecord : public QObject {
             QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+2\\n")));
             QVERIFY(run("pdftotext", {path, "-"}).contains("Genaue Größtwerte"));
         }
+    }
+
+    // A check filed under its position and saved, then opened through the start window: the
+    // same boxes, the same figures, the position kept; a bad file changes nothing.
+    void reopenedCheck_data() {
+        QTest::addColumn<int>("loadCase");
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("file"); // what the saved record is turned into
+        QTest::addColumn<QString>("message");
+        QTest::newRow("uniform, 1/500, Ctrl+O") << 1 << kUniformFail << "Option_fmax500"
+                                                << "Ctrl+O"
+                                                << "";
+        QTest::newRow("point, 1/1000, command line") << 2 << kPointFail << "Option_Fmax1000"
+                                                     << "command line"
+                                                     << "";
+        QTest::newRow("no PDF") << 1 << kUniformPass << "Option_fmax300"
+                                << "no PDF"
+                                << "Diese Datei enthält keine Trägerberechnung.";
+        QTest::newRow("tampered") << 1 << kUniformPass << "Option_fmax300"
+                                  << "tampered"
+                                  << "Die Trägerberechnung in dieser Datei ist beschädigt.";
+    }
+    void reopenedCheck() {
+        QFETCH(int, loadCase);
+        QFETCH(Inputs, inputs);
+        QFETCH(QString, limit);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("check.pdf");
+        QStringList figures;
+        {
+            Session s;
+            s.compute(inputs, loadCase, 6, qPrintable(limit));
+            s.window("FrmErgAusg")->findChild<QAction*>("ActionPosition")->trigger();
+            QTRY_VERIFY(s.shown("FrmPosition"));
+            for (const auto& [box, text] :
+                 {std::pair{"TxtBauvorhaben", " Schule "}, std::pair{"TxtPosition", "3"},
+                  std::pair{"TxtBauteil", "Unterzug"}, std::pair{"TxtBearbeiter", "M. Weber"}}) {
+                // Bauvorhaben and Bearbeiter come back from the last run: typed over.
+                auto* line = s.control<QLineEdit>("FrmPosition", box);
+                line->selectAll();
+                QTest::keyClicks(line, text);
+            }
+            s.button("FrmPosition", "CmdPositionOk")->click();
+            for (const char* label : kValueLabels) {
+                figures << s.label("FrmErgAusg", label)->text();
+            }
+            answerSaveWith(path);
+            QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+        }
+        QVERIFY2(QFileInfo(proposed).fileName().startsWith("Pos_3_Traeger_IPB300_"),
+                 qPrintable(proposed));
+        QVERIFY(run("pdfinfo", {path})
+                    .contains("Position 3: Unterzug – Trägerberechnung IPB "
+                              "300 DIN 1025"));
+        QVERIFY(run("pdfinfo", {"-meta", path}).contains("<rdf:li>M. Weber</rdf:li>"));
+        QCOMPARE(run("pdftotext", {path, "-"})
+                     .count("Bauvorhaben: Schule · Position: 3 · Bauteil: Unterzug · "
+                            "Bearbeiter: M. Weber"),
+                 2);
+
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadWrite));
+        QByteArray bytes = pdf.readAll();
+        if (file == "no PDF") {
+            bytes = "Trägerberechnung IPB 300\n";
+        } else if (file == "tampered") {
+            bytes.replace("Section>300<", "Section>301<");
+        }
+        pdf.resize(0);
+        pdf.write(bytes);
+        pdf.close();
+
+        Session s;
+        if (file == "command line") {
+            s.program.openCheckFile(path);
+        } else {
+            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, const QString& filter) {
+                return filter == "PDF-Dokumente (*.pdf)" ? path : QString();
+            };
+            QTest::keyClick(activate(s, "FrmStart"), Qt::Key_O, Qt::ControlModifier);
+        }
+        if (!message.isEmpty()) {
+            QTRY_COMPARE(s.messages.seen.size(), 1);
+            QCOMPARE(s.messages.seen[0].title, "Fehler:");
+            QCOMPARE(s.messages.seen[0].text, message);
+            QVERIFY(s.shown("FrmStart"));
+            QVERIFY(!s.window("FrmHaupt"));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(s.shown("FrmErgAusg"), 3000);
+        QVERIFY(s.messages.seen.isEmpty());
+        QVERIFY(s.control<QRadioButton>("FrmHaupt", qPrintable(limit))->isChecked());
+        QCOMPARE(s.control<QListWidget>("FrmHaupt", "TrgWahl")->currentRow(), 6);
+        for (const auto& [box, typed] : inputs) {
+            QCOMPARE(s.box(qPrintable(box))->text(), typed);
+        }
+        for (int row = 0; row < 10; ++row) {
+            QCOMPARE(s.label("FrmErgAusg", kValueLabels[row])->text(), figures[row]);
+        }
+        // The revised check is filed under the same position.
+        answerSaveWith(dir.filePath("again.pdf"));
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo(proposed).fileName().startsWith("Pos_3_"));
     }
 
   private:

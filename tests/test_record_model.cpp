@@ -26,7 +26,7 @@ CalculationRecord computed(std::size_t row, const QStringList& typed) {
         texts[fields[i]] = typed[qsizetype(i)].toStdString();
     }
     const CalculationOutcome out = calculate(texts, kSectionTable[row].values, 300, {}, ',');
-    return {{texts, row, out.values, out.view}, {2026, 12, 8, 14, 30, 5}};
+    return {{texts, row, out.values, out.view}, {2026, 12, 8, 14, 30, 5}, {}};
 }
 
 // Evaluates a written-out line as a checker's pocket calculator would: German numbers,

@@ -287,6 +287,30 @@ void InputWindow::computeWithSection(int row) {
     CmdBerech_Click();
 }
 
+void InputWindow::computeFiledCheck(DeflectionLimit limit, int sectionRow,
+                                    const InputTexts& texts) {
+    QRadioButton* option = limit == 1000  ? ui.Option_Fmax1000
+                           : limit == 500 ? ui.Option_fmax500
+                                          : ui.Option_fmax300;
+    option->setChecked(true);
+    ui.TrgWahl->setCurrentRow(sectionRow);
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        QLineEdit* b = box(field);
+        if (texts.isVisible(field) && isOnScreen(b)) {
+            // Past the key filter, within the box's length, as Ctrl+V would.
+            b->clear();
+            b->insert(qtText(texts[field]));
+        }
+    }
+    // The button as the timer would leave it; a box left empty keeps it off and the engineer
+    // finds the check typed in but not computed.
+    Timer1_Timer();
+    if (ui.CmdBerech->isEnabled()) {
+        ui.CmdBerech->click();
+    }
+}
+
 void InputWindow::ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts) {
     lockForResults();
     // The calculation is handed on whole, taken now: the boxes may be edited later while its

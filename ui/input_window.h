@@ -39,6 +39,11 @@ class InputWindow : public QWidget {
     // inputs as they stand, as "Berechnen" would.
     void computeWithSection(int row);
 
+    // A filed check opened again: the deflection limit and the section chosen, the texts put
+    // into the load case's boxes as a paste would put them, and "Berechnen" clicked, so the
+    // usual reading accepts or rejects them with its usual messages.
+    void computeFiledCheck(DeflectionLimit limit, int sectionRow, const InputTexts& texts);
+
     // The warning cue of a failed check, played by the window's own sound control.
     void playWarning();
 

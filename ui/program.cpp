@@ -2,7 +2,9 @@
 
 #include "designed_palette.h"
 #include "input_window.h"
+#include "position_dialog.h"
 #include "record_commands.h"
+#include "record_opening.h"
 #include "record_time.h"
 #include "report_window.h"
 #include "results_window.h"
@@ -14,12 +16,25 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QIcon>
+#include <QSettings>
+#include <QTimer>
 
 static void initialiseAssets() {
     Q_INIT_RESOURCE(assets);
 }
 
 namespace ipb {
+namespace {
+
+// The settings file under the user's configuration folder (ipbtraeger/ipbtraeger.conf).
+QSettings settings() {
+    return QSettings(QStringLiteral("ipbtraeger"), QStringLiteral("ipbtraeger"));
+}
+
+// The start window stays at least this long before an opened check moves on from it.
+constexpr qint64 kStartWindowMs = 500;
+
+} // namespace
 
 Program::Program()
     : startWindow([this] { return createStartWindow(); }),
@@ -37,7 +52,12 @@ Program::Program()
 Program::~Program() = default;
 
 void Program::start() {
+    showStartWindow();
+}
+
+void Program::showStartWindow() {
     showModeless(&startWindow.touch());
+    startShown_.start();
 }
 
 StartWindow* Program::createStartWindow() {
@@ -46,6 +66,17 @@ StartWindow* Program::createStartWindow() {
                      [this](LoadCase loadCase) { openInputWindow(loadCase); });
     QObject::connect(start, &StartWindow::firstFrameShown, start, [this] { setIcon(); });
     QObject::connect(start, &StartWindow::quitRequested, start, [this] { end(); });
+    QObject::connect(start, &StartWindow::checkFileDropped, start,
+                     [this](const QString& path) { openCheckFile(path); });
+    QAction* open = addWindowCommand(start, "ActionOpen", QStringLiteral("Rechnung öffnen…"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_O));
+    QObject::connect(open, &QAction::triggered, start, [this, start] {
+        const QString path = askOpenPdfFileName(start, QStringLiteral("Rechnung öffnen"),
+                                                QStringLiteral("PDF-Dokumente (*.pdf)"));
+        if (!path.isEmpty()) {
+            openCheckFile(path);
+        }
+    });
     return start;
 }
 
@@ -76,13 +107,13 @@ void Program::backToStart() {
     resultsWindow.unload();
     reportWindow.unload();
     record_.reset();
-    showModeless(&startWindow.touch());
+    showStartWindow();
 }
 
 void Program::showCalculation(InputWindow& input, const FinishedCalculation& calculation) {
     // Filed as it is now, with the engineer's clock: the boxes may be edited later while these
     // results stay on screen.
-    record_ = CalculationRecord{calculation, recordTime(QDateTime::currentDateTime())};
+    record_ = CalculationRecord{calculation, recordTime(QDateTime::currentDateTime()), position()};
     const ResultView& view = calculation.view;
 
     ResultsWindow& results = resultsWindow.touch();
@@ -129,6 +160,7 @@ ResultsWindow* Program::createResultsWindow() {
                      [this] { showModeless(&reportWindow.touch()); });
     QObject::connect(results, &ResultsWindow::endRequested, results, [this] { end(); });
     addLightestSectionCommand(results);
+    addPositionCommand(results);
     return results;
 }
 
@@ -142,6 +174,7 @@ ReportWindow* Program::createReportWindow() {
     });
     QObject::connect(report, &ReportWindow::endRequested, report, [this] { end(); });
     addLightestSectionCommand(report);
+    addPositionCommand(report);
     return report;
 }
 
@@ -173,6 +206,72 @@ void Program::chooseLightestSection(QWidget* over) {
         inputWindow.touch().computeWithSection(row);
     });
     dialog->show();
+}
+
+void Program::addPositionCommand(QWidget* window) {
+    QAction* action =
+        addWindowCommand(window, "ActionPosition", QStringLiteral("Position…"), QKeySequence());
+    QObject::connect(action, &QAction::triggered, window, [this, window] { editPosition(window); });
+}
+
+PositionFields& Program::position() {
+    if (!position_) {
+        const QSettings stored = settings();
+        position_ = PositionFields{
+            stored.value(QStringLiteral("Position/Bauvorhaben")).toString().toStdString(),
+            {},
+            {},
+            stored.value(QStringLiteral("Position/Bearbeiter")).toString().toStdString()};
+    }
+    return *position_;
+}
+
+void Program::editPosition(QWidget* over) {
+    auto* dialog = new PositionDialog(position(), over);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
+        position() = dialog->fields();
+        // The project and the engineer stay for the next run; position and member belong to
+        // this beam only.
+        QSettings stored = settings();
+        stored.setValue(QStringLiteral("Position/Bauvorhaben"), qtText(position_->bauvorhaben));
+        stored.setValue(QStringLiteral("Position/Bearbeiter"), qtText(position_->bearbeiter));
+        // The record on screen is filed under the new names from now on.
+        if (record_) {
+            record_->position = *position_;
+        }
+    });
+    dialog->show();
+}
+
+void Program::openCheckFile(const QString& path) {
+    // The program starts as always; the check follows once the start window has been seen.
+    const qint64 wait = startShown_.isValid() ? kStartWindowMs - startShown_.elapsed() : 0;
+    if (wait <= 0) {
+        openFiledCheck(path);
+        return;
+    }
+    QTimer::singleShot(std::chrono::milliseconds(wait), startWindow.loaded(),
+                       [this, path] { openFiledCheck(path); });
+}
+
+void Program::openFiledCheck(const QString& path) {
+    StartWindow* start = startWindow.loaded();
+    // The engineer may have chosen a load case meanwhile: that work is not thrown away.
+    if (!start || !start->isVisible()) {
+        return;
+    }
+    CheckFile file = readCheckFile(path);
+    if (!file.check) {
+        showMessage(start, QStringLiteral("Fehler:"), file.error);
+        return;
+    }
+    const StoredCheck& check = *file.check;
+    position_ = check.position;
+    openInputWindow(check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad);
+    inputWindow.touch().computeFiledCheck(check.limit, static_cast<int>(check.sectionRow),
+                                          check.texts);
 }
 
 void Program::setIcon() {

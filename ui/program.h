@@ -5,6 +5,8 @@
 #include "record_commands.h"
 #include "window_services.h"
 
+#include <QElapsedTimer>
+
 #include <array>
 #include <optional>
 
@@ -33,6 +35,13 @@ class Program {
     // The window icon. Rendering it loads the SVG icon engine, so the start window asks for it
     // only after its first frame is on the screen.
     void setIcon();
+
+    // Opens a filed check (a record PDF) as if the engineer had typed it in again: once the
+    // start window has been on the screen for half a second, the load case, the section and
+    // the deflection limit are chosen, the texts typed and "Berechnen" clicked. A file without
+    // a check, or one that cannot be read, gives a "Fehler:" message and leaves the start
+    // window as it was.
+    void openCheckFile(const QString& path);
 
     // Ends the program at once: every window goes, no handler asks anything.
     void end();
@@ -66,11 +75,20 @@ class Program {
     // The record on file, for the commands that print, save and copy it.
     RecordSource recordSource();
     void chooseLightestSection(QWidget* over);
+    // "Position…": the project and position the record names.
+    void addPositionCommand(QWidget* window);
+    void editPosition(QWidget* over);
+    // Bauvorhaben and Bearbeiter as the last run left them; read on first use, never at start.
+    PositionFields& position();
+    void openFiledCheck(const QString& path);
+    void showStartWindow();
 
     // The record of the last calculation on screen: the results window shows it until the next
     // one, also while "Neue Rechnung" edits the inputs again. Nothing before a calculation.
     std::optional<CalculationRecord> record_;
     bool ended_ = false;
+    std::optional<PositionFields> position_;
+    QElapsedTimer startShown_; // since the start window last came on the screen
 };
 
 } // namespace ipb

@@ -4,8 +4,25 @@
 #include "window_services.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 namespace ipb {
+namespace {
+
+// The one local PDF file a drop brings, or nothing: several files or a web address are not a
+// filed check.
+QString droppedPdf(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().constFirst();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
 
 StartWindow::StartWindow() : MMControl1(new SoundCue(QStringLiteral("MMControl1"), this)) {
     ui.setupUi(this);
@@ -17,6 +34,8 @@ StartWindow::StartWindow() : MMControl1(new SoundCue(QStringLiteral("MMControl1"
     ui.BildLastf1->setPressable(true);
     ui.BildLastf2->setPressable(true);
     setUpKeyboard(this, {ui.BildLastf1, ui.BildLastf2}, FirstFocus::Window);
+    // A filed check dropped here opens again as a calculation.
+    setAcceptDrops(true);
     Form_Load();
 }
 
@@ -43,6 +62,20 @@ void StartWindow::BildLastf1_Click() {
 
 void StartWindow::BildLastf2_Click() {
     emit loadCaseChosen(LoadCase::PointLoad);
+}
+
+void StartWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedPdf(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void StartWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedPdf(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        emit checkFileDropped(path);
+    }
 }
 
 void StartWindow::closeEvent(QCloseEvent* event) {

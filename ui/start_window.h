@@ -21,10 +21,14 @@ class StartWindow : public QWidget {
     void quitRequested();
     // The first frame is on the screen: work that must not delay it may start.
     void firstFrameShown();
+    // A file was dropped onto the window: a filed check to open again.
+    void checkFileDropped(const QString& path);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void Form_Load();

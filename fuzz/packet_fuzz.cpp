@@ -1,0 +1,49 @@
+// Reads any bytes as a record file the engineer opens: the scan for XMP packets and the XML
+// reading of the program's own. It must never crash, never read past the bytes, and whatever it
+// accepts must be a check the windows can show, which written again reads back the same.
+
+#include "record_packet.h"
+#include "section_table.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void broken(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace ipb;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const PacketReading reading = readCheckPacket(bytes);
+    if (reading.check.has_value() != (reading.problem == PacketProblem::None)) {
+        broken("a check without success or success without a check");
+    }
+    if (!reading.check) {
+        return 0;
+    }
+    const StoredCheck& check = *reading.check;
+    if (check.sectionRow >= kSectionTable.size()) {
+        broken("section row outside the table");
+    }
+    if (check.limit != 300 && check.limit != 500 && check.limit != 1000) {
+        broken("deflection limit the options do not offer");
+    }
+    if (check.texts.isVisible(InputField::F) != check.pointLoad ||
+        check.texts.isVisible(InputField::l) == check.pointLoad) {
+        broken("boxes of the other load case");
+    }
+    const std::string again = checkPacket(check, "Titel", "ipbtraeger");
+    const PacketReading reread = readCheckPacket(again);
+    if (!reread.check || !(*reread.check == check)) {
+        broken("written again, the check reads back differently");
+    }
+    return 0;
+}

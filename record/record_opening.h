@@ -1,0 +1,30 @@
+#pragma once
+
+#include "record_packet.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace ipb {
+
+// Asks which record to open: parent, dialog title, file filter; an empty answer cancels.
+// Defaults to Qt's open dialog; tests answer it themselves.
+using OpenFileQuestion =
+    std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
+extern OpenFileQuestion askOpenPdfFileName;
+
+// Files above this size are refused unread: a record is a few hundred kilobytes.
+inline constexpr qint64 kLargestCheckFile = 50LL * 1024 * 1024;
+
+// The check a record file holds, or the "Fehler:" message that says why there is none.
+struct CheckFile {
+    std::optional<StoredCheck> check;
+    QString error;
+};
+CheckFile readCheckFile(const QString& path);
+
+} // namespace ipb

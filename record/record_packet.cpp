@@ -1,0 +1,143 @@
+#include "record_packet.h"
+
+#include "record_packet_names.h"
+#include "section_table.h"
+
+#include <cstdio>
+
+namespace ipb {
+namespace {
+
+// Element text with the five characters XML reserves escaped. Line breaks and tabs are written
+// as character references so that no reader folds them; other control characters cannot stand
+// in XML 1.0 at all and become blanks (a single-line box never holds them as typed).
+std::string escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        default:
+            out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        }
+    }
+    return out;
+}
+
+std::string element(std::string_view name, std::string_view text) {
+    const std::string tag = std::string(kPacketPrefix) + ":" + std::string(name);
+    return "   <" + tag + ">" + escaped(text) + "</" + tag + ">\n";
+}
+
+std::string isoTime(const RecordTime& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+} // namespace
+
+bool StoredCheck::operator==(const StoredCheck& other) const {
+    return pointLoad == other.pointLoad && sectionRow == other.sectionRow && limit == other.limit &&
+           texts.text == other.texts.text && texts.visible == other.texts.visible &&
+           position == other.position && calculatedAt == other.calculatedAt;
+}
+
+int inputBoxLength(InputField field) {
+    // The safety is a small number ("1,5"); the loads and lengths take six characters.
+    return field == InputField::sic ? 4 : 6;
+}
+
+StoredCheck storedCheck(const CalculationRecord& record) {
+    const FinishedCalculation& c = record.calculation;
+    StoredCheck check;
+    // The load case as the windows showed it: the point-load box is there only with a point load.
+    check.pointLoad = c.texts.isVisible(InputField::F);
+    check.sectionRow = c.sectionRow;
+    check.limit = c.values.input.fmaxteiler;
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        if (c.texts.isVisible(field)) {
+            check.texts[field] = c.texts[field];
+            check.texts.setVisible(field);
+        }
+    }
+    check.position = record.position;
+    check.calculatedAt = record.calculatedAt;
+    return check;
+}
+
+std::string checkPacket(const StoredCheck& check, std::string_view title,
+                        std::string_view creatorTool) {
+    const PositionFields& p = check.position;
+    std::string packet =
+        // The begin attribute holds the byte order mark, as XMP packets do.
+        "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+        " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+        "  <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+        "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" +
+        escaped(title) + "</rdf:li></rdf:Alt></dc:title>\n";
+    if (!p.bearbeiter.empty()) {
+        packet += "   <dc:creator><rdf:Seq><rdf:li>" + escaped(p.bearbeiter) +
+                  "</rdf:li></rdf:Seq></dc:creator>\n";
+    }
+    if (!p.bauvorhaben.empty()) {
+        packet += "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">" +
+                  escaped(p.bauvorhaben) + "</rdf:li></rdf:Alt></dc:description>\n";
+    }
+    packet += "  </rdf:Description>\n"
+              "  <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
+              "   <xmp:CreatorTool>" +
+              escaped(creatorTool) +
+              "</xmp:CreatorTool>\n"
+              "  </rdf:Description>\n"
+              "  <rdf:Description rdf:about=\"\" xmlns:" +
+              std::string(kPacketPrefix) + "=\"" + std::string(kPacketNamespace) + "\">\n";
+    packet += element(kLoadCaseName, check.pointLoad ? "2" : "1");
+    packet += element(kSectionName, kSectionTable.at(check.sectionRow).Size);
+    packet += element(kLimitName, std::to_string(check.limit));
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        if (check.texts.visible[i]) {
+            packet += element(kBoxNames[i], check.texts.text[i]);
+        }
+    }
+    const std::string* fields[] = {&p.bauvorhaben, &p.position, &p.bauteil, &p.bearbeiter};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        if (!fields[i]->empty()) {
+            packet += element(kPositionNames[i], *fields[i]);
+        }
+    }
+    packet += element(kTimeName, isoTime(check.calculatedAt));
+    packet += "  </rdf:Description>\n"
+              " </rdf:RDF>\n"
+              "</x:xmpmeta>\n"
+              "<?xpacket end=\"r\"?>";
+    return packet;
+}
+
+} // namespace ipb

@@ -1,0 +1,39 @@
+#include "position_dialog.h"
+
+#include "window_services.h"
+
+namespace ipb {
+namespace {
+
+// A pasted line break or tab would break the one line the record gives each field.
+std::string oneLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.unicode() < 0x20) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return line.trimmed().toStdString();
+}
+
+} // namespace
+
+PositionDialog::PositionDialog(const PositionFields& fields, QWidget* parent) : QDialog(parent) {
+    ui.setupUi(this);
+    finishForm(this);
+    ui.TxtBauvorhaben->setText(qtText(fields.bauvorhaben));
+    ui.TxtPosition->setText(qtText(fields.position));
+    ui.TxtBauteil->setText(qtText(fields.bauteil));
+    ui.TxtBearbeiter->setText(qtText(fields.bearbeiter));
+    // Escape rejects the dialog like "Abbrechen"; Enter in a box takes the default "OK".
+    connect(ui.CmdPositionOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui.CmdPositionAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    ui.TxtBauvorhaben->setFocus(Qt::OtherFocusReason);
+}
+
+PositionFields PositionDialog::fields() const {
+    return {oneLine(ui.TxtBauvorhaben->text()), oneLine(ui.TxtPosition->text()),
+            oneLine(ui.TxtBauteil->text()), oneLine(ui.TxtBearbeiter->text())};
+}
+
+} // namespace ipb

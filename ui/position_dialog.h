@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calculation_record.h"
+#include "ui_position_dialog.h"
+
+#include <QDialog>
+
+namespace ipb {
+
+// "Position": the project, position, member and engineer that the record names on every page.
+class PositionDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    PositionDialog(const PositionFields& fields, QWidget* parent);
+
+    // The boxes as single lines, blanks at both ends dropped.
+    PositionFields fields() const;
+
+  private:
+    Ui::FrmPosition ui;
+};
+
+} // namespace ipb
