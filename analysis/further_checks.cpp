@@ -12,10 +12,11 @@
 namespace ipb {
 namespace {
 
-// Sine terms for the sideways deflection and for the twist. Integrals in closed form, so the
-// count costs only in the eigenvalue problem; 16 terms stay within 0,01 % of the converged
-// value for every load pattern the inputs allow.
-constexpr int kTerms = 16;
+// Sine terms for the sideways deflection and for the twist. The integrals are in closed form, so
+// the count costs only in the eigenvalue problem. The error falls with about the third power of
+// the count; 20 terms stay within 0,02 % of the converged value for any uniform load plus point
+// load, 12 would stay within 0,06 %.
+constexpr int kTerms = 20;
 
 // ∫₀ᴸ M(x)·cos(kπx/L) dx for k = 0 … 2·kTerms, M the beam's moment line in kN·cm, lengths in cm:
 // the parabola of the uniform load and the triangle of the point load, each integrated by parts.
@@ -182,6 +183,7 @@ std::optional<FurtherChecks> furtherChecks(const CalculationValues& finished,
     const double shearFactor = Sf / (Ix * d.tw) * 100;      // kN to N/mm²
     const CombinedPeak peak = combinedPeak(beam, pointLoad, momentFactor, shearFactor);
     c.sigmaVPlace = peak.x;
+    c.sigmaVRightOfLoad = peak.rightOfLoad;
     const double x = peak.x;
     const std::string_view momentFormula = !pointLoad ? "{q}·{x}·({l} − {x})/2"
                                            : peak.rightOfLoad

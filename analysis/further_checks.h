@@ -21,6 +21,8 @@ struct FurtherChecks {
 
     double sigmaV = 0; // largest combined stress where web meets flange
     double sigmaVPlace = 0;
+    bool sigmaVRightOfLoad =
+        false; // the place lies right of the point load, or just right under it
     double combinedUtilisation = 0;
 
     double Mcr = 0; // elastic critical value of the largest moment
