@@ -236,9 +236,10 @@ class TestRecordModel : public QObject {
         QCOMPARE(m.sectionTexts[2], "q0=601,353 N/m");
         QCOMPARE(m.sectionValues[2].value, "601,353");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
-        // The copy: data, a blank line, the ten rows as on page 1, then the three exact maxima.
+        // The copy: data, a blank line, the ten rows as on page 1, the three exact maxima and
+        // the three further checks.
         const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
-        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3);
+        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3);
         QCOMPARE(blank[6].value, m.rows[5].field.value);
         QCOMPARE(blank[6].inadmissible, red.contains(5));
     }
