@@ -1,57 +1,8 @@
 #include "beam_analysis.h"
 
-#include <cmath>
+#include "worksheet.h"
 
 namespace ipb {
-namespace {
-
-// Every step is checked: a zero divisor, a negative root or a non-finite value ends the
-// computation. With inputs from the input check none of this happens; pasted exponents such
-// as 1E-300 would make it happen.
-struct Guard {
-    bool ok = true;
-
-    double value(double v) {
-        if (!std::isfinite(v)) {
-            ok = false;
-        }
-        return ok ? v : 0.0;
-    }
-    double divide(double numerator, double divisor) {
-        if (divisor == 0) {
-            ok = false;
-        }
-        return ok ? value(numerator / divisor) : 0.0;
-    }
-    double root(double v) {
-        if (!(v >= 0)) {
-            ok = false;
-        }
-        return ok ? value(std::sqrt(v)) : 0.0;
-    }
-};
-
-// Hands each figure on and, when a record asked for it, writes down how it was worked out. A
-// plain calculation keeps no steps: the texts are static and nothing is stored.
-class Worksheet {
-  public:
-    explicit Worksheet(WorkedSteps* steps) : steps_(steps) {}
-
-    // The operands are only gathered when they are written down.
-    template <class Gather>
-    double step(Quantity quantity, std::string_view symbol, std::string_view formula,
-                std::string_view unit, double result, Gather&& operands) {
-        if (steps_) {
-            steps_->push_back({quantity, symbol, formula, unit, operands(), result});
-        }
-        return result;
-    }
-
-  private:
-    WorkedSteps* steps_;
-};
-
-} // namespace
 
 std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const BeamInput& input,
                                         const BeamResult& previous, WorkedSteps* steps) {

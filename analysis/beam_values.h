@@ -13,6 +13,8 @@ namespace ipb {
 // stress divides by the required safety and the available safety divides by the stress.
 inline constexpr double kElasticModulus = 21000;
 inline constexpr double kReferenceStrength = 330;
+// Shear modulus G in kN/cm², for the beam's resistance to twisting.
+inline constexpr double kShearModulus = 8100;
 
 // Loads in kN, lengths in m and I in cm⁴ give a deflection in m³/cm²; this factor makes it mm.
 inline constexpr double kToMillimetres = 10000000;

@@ -9,6 +9,26 @@
 
 namespace ipb {
 
+// The shape of a rolled I section as the tables give it, for the checks beyond bending: shear in
+// the web, stresses where web meets flange, and lateral-torsional buckling.
+struct SectionDimensions {
+    double h = 0;  // depth, mm
+    double b = 0;  // flange width, mm
+    double tw = 0; // web thickness, mm
+    double tf = 0; // flange thickness, mm
+    double r = 0;  // root radius between web and flange, mm
+    double Iz = 0; // second moment of area about the weak axis, cm^4
+    double It = 0; // torsion constant, cm^4
+    double Sx = 0; // first moment of half the section about the strong axis, cm^3
+};
+
+// Warping constant, cm^6: the two flanges bending sideways in opposite senses, each carrying
+// half of Iz at half the distance between the flange centres.
+inline double warpingConstant(const SectionDimensions& d) {
+    const double flangeCentres = (d.h - d.tf) / 10; // cm
+    return d.Iz * flangeCentres * flangeCentres / 4;
+}
+
 // One rolled wide-flange section, IPB of DIN 1025 (HE-B in the Euronorm series).
 struct BeamSection {
     std::string_view Size;      // nominal size, "100" to "600"
@@ -21,6 +41,7 @@ struct BeamSection {
     // Ix is a whole number in both.
     std::string_view WxTabulated;
     std::string_view q0Tabulated;
+    SectionDimensions dimensions;
 };
 
 // The twelve sizes in list order.

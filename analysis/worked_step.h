@@ -27,7 +27,26 @@ enum class Quantity {
     Xi, // point-load case: z as a fraction of the span
     Fq, // point-load case: the uniform load's deflection at z
     Fmax,
-    Fzul
+    Fzul,
+    // The checks beyond the verdict: shear, combined stress, lateral-torsional buckling.
+    ShearForceMax, // V,max
+    ShearStress,   // τ,max
+    ShearAllowable,
+    ShearUtilisation,
+    PlaceMoment, // M and V where the combined stress peaks
+    PlaceShear,
+    FlangeStress, // σ1, where web meets flange
+    FlangeFirstMoment,
+    FlangeShearStress, // τ1
+    CombinedStress,    // σ,v
+    CombinedUtilisation,
+    WarpingConstant,
+    CriticalMoment,
+    Slenderness,
+    BucklingPhi,
+    BucklingReduction,
+    BucklingAllowable,
+    BucklingUtilisation
 };
 
 // Where an operand's value comes from, which decides how a record writes it: a typed value as

@@ -5,6 +5,7 @@
 // the wall clock also counts the time the loop waited for a core, which is not the core's cost.
 
 #include "calculation.h"
+#include "further_checks.h"
 #include "section_comparison.h"
 #include "section_table.h"
 
@@ -123,7 +124,33 @@ int main() {
     std::printf("core per case: %.0f ns (%zu cases, %zu of them computed, checksum %zu)\n",
                 perCase[kSamples / 2], cases.size(), computed, sink);
 
-    // "Leichtestes Profil suchen…": the same inputs with all twelve sections.
+    // Shear, combined stress and lateral-torsional buckling for each computed case.
+    std::vector<std::pair<CalculationValues, const SectionDimensions*>> finished;
+    for (const Case& c : cases) {
+        const CalculationOutcome outcome = calculate(c.texts, c.section, c.limit, {}, ',');
+        if (outcome.succeeded()) {
+            for (const BeamSection& s : kSectionTable) {
+                if (s.values.Ix == c.section.Ix) {
+                    finished.emplace_back(outcome.values, &s.dimensions);
+                }
+            }
+        }
+    }
+    std::vector<double> perBeam;
+    for (int s = 0; s < kSamples; ++s) {
+        const double begin = threadCpuNanoseconds();
+        for (const auto& [values, dimensions] : finished) {
+            const auto checks = furtherChecks(values, *dimensions);
+            sink += checks ? static_cast<std::size_t>(checks->Mcr) : 0;
+        }
+        perBeam.push_back((threadCpuNanoseconds() - begin) / static_cast<double>(finished.size()));
+    }
+    std::nth_element(perBeam.begin(), perBeam.begin() + kSamples / 2, perBeam.end());
+    std::printf("further checks per beam: %.1f us (%zu beams)\n", perBeam[kSamples / 2] / 1000,
+                finished.size());
+
+    // "Leichtestes Profil suchen…": the same inputs with all twelve sections, each with the
+    // further checks.
     std::vector<double> perComparison;
     constexpr int kComparisonRounds = 20;
     for (int s = 0; s < kSamples; ++s) {

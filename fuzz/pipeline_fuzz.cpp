@@ -15,6 +15,7 @@
 
 #include "beam_lines.h"
 #include "calculation.h"
+#include "further_checks.h"
 #include "input_rules.h"
 #include "section_table.h"
 
@@ -225,6 +226,28 @@ void checkExactMaxima(const CalculationValues& v) {
            "program's deflection above the exact maximum");
 }
 
+// The checks beyond the verdict: finite figures on the span, or none at all.
+void checkFurtherChecks(const CalculationValues& v, const SectionDimensions& shape) {
+    WorkedSteps steps;
+    const auto checks = furtherChecks(v, shape, &steps);
+    if (!checks) {
+        return; // refused cleanly
+    }
+    const FurtherChecks& c = *checks;
+    for (const double figure :
+         {c.tauMax, c.tauAllowable, c.shearUtilisation, c.sigmaV, c.combinedUtilisation, c.Mcr,
+          c.lambdaLT, c.chiLT, c.bucklingAllowable, c.bucklingUtilisation}) {
+        expect(std::isfinite(figure) && figure >= 0, "further check not finite or negative");
+    }
+    expect(c.Mcr > 0 && c.chiLT > 0 && c.chiLT <= 1, "buckling figures out of their range");
+    expect(c.sigmaVPlace >= 0 && c.sigmaVPlace <= v.input.l &&
+               (c.tauPlace == 0 || c.tauPlace == v.input.l),
+           "place of a further check off the span");
+    for (const WorkedStep& step : steps) {
+        expect(std::isfinite(step.result), "further step not finite");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -284,6 +307,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (outcome.succeeded()) {
             checkView(values, outcome.view, pointLoad, sep);
             checkExactMaxima(values);
+            checkFurtherChecks(values, section.dimensions);
         }
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "record_model.h"
 
+#include "further_checks.h"
 #include "number_text.h"
 #include "record_packet.h"
 #include "section_table.h"
@@ -136,11 +137,15 @@ std::string operandText(const Operand& operand) {
                                               : germanNumber(operand.value);
 }
 
+WorkingLine workingLine(const WorkedStep& step) {
+    return {std::string(step.symbol), formulaText(step), valuesText(step, operandText),
+            germanNumber(step.result), std::string(step.unit)};
+}
+
 std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
     std::vector<WorkingLine> lines;
     for (const WorkedStep& step : workedCalculation(c.values)) {
-        WorkingLine line{std::string(step.symbol), formulaText(step), valuesText(step, operandText),
-                         germanNumber(step.result), std::string(step.unit)};
+        WorkingLine line = workingLine(step);
         // A row's figure is written as the window shows it, so paper and screen agree; where
         // the window shows a bound ("> 1000") or a word, the paper shows the number itself.
         if (const auto row = rowOf(step.quantity)) {
@@ -257,6 +262,102 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
     moment.largest = largest(moment.marks[2], "kNm");
     bending.largest = largest(bending.marks[2], "mm");
     return {shear, moment, bending};
+}
+
+std::string percentText(double percent) {
+    return fixedNumber(percent, 1) + " %";
+}
+
+// The checks beyond the verdict, worked out for the section and loads of the record.
+FurtherChecksText furtherChecksText(const FinishedCalculation& c,
+                                    const std::optional<FurtherChecks>& checks,
+                                    const WorkedSteps& steps) {
+    const BeamSection& section = kSectionTable.at(c.sectionRow);
+    const SectionDimensions& d = section.dimensions;
+    FurtherChecksText t;
+    t.assumptions = {
+        "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht seitlich "
+        "gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch eine "
+        "Decke), entfällt dieser Nachweis.",
+        "Nicht untersucht: Lasteinleitung an den Auflagern und unter der Punktlast (Stegpressung, "
+        "Stegkrüppeln)."};
+    if (!checks) {
+        t.results = {"Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen."};
+        return t;
+    }
+    const FurtherChecks& f = *checks;
+    t.computed = true;
+    t.sectionData = "Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) +
+                    " mm, b " + germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " +
+                    germanNumber(d.tf) + " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " +
+                    germanNumber(d.It) + " cm⁴, Sx " + germanNumber(d.Sx) +
+                    " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
+                    germanNumber(kShearModulus) + " kN/cm².";
+
+    const bool point = hasPointLoad(c.values.input);
+    std::string place =
+        "Stelle der größten Vergleichsspannung, gesucht an den Stellen k·l/1000 "
+        "(k von 0 bis 1000)" +
+        std::string(point ? " und beidseits der Punktlast" : "") + ": x " +
+        germanNumber(f.sigmaVPlace) + " m" +
+        (f.sigmaVPlace == c.values.input.la && point
+             ? f.sigmaVRightOfLoad ? ", rechts neben der Punktlast" : ", links neben der Punktlast"
+             : "") +
+        ".";
+    t.groups = {
+        {"Schub im Steg, am Auflager mit der größeren Auflagerkraft", "", {}},
+        {"Vergleichsspannung am Übergang von Steg und Flansch, h/2 − tf über dem Schwerpunkt",
+         place,
+         {}},
+        {"Kippen (Biegedrillknicken), Obergurt nicht seitlich gehalten",
+         "αcr: Faktor auf die Lasten q und F, bei dem der Träger seitlich ausweicht und sich "
+         "verdreht, nach der Energiemethode (Sinusreihen für Verschiebung und Verdrehung, Lasten "
+         "am Obergurt h/2 über dem Schwerpunkt); M,max: das größte Moment dieser Lasten. "
+         "Knicklinie "
+         "a (Walzprofil, h/b ≤ 2).",
+         {}}};
+    for (const WorkedStep& step : steps) {
+        const std::size_t group = step.quantity < Quantity::PlaceMoment       ? 0
+                                  : step.quantity < Quantity::WarpingConstant ? 1
+                                                                              : 2;
+        t.groups[group].lines.push_back(workingLine(step));
+    }
+
+    const std::string sigzul = fixedNumber(f.sigmaAllowable, 3);
+    t.results = {
+        "τ,max = " + fixedNumber(f.tauMax, 3) + " N/mm² bei x = " + fixedNumber(f.tauPlace, 3) +
+            " m (zul. τ = " + fixedNumber(f.tauAllowable, 3) + " N/mm², Ausnutzung " +
+            percentText(f.shearUtilisation) + ")",
+        "σ,v = " + fixedNumber(f.sigmaV, 3) + " N/mm² bei x = " + fixedNumber(f.sigmaVPlace, 3) +
+            " m (zul. σ = " + sigzul + " N/mm², Ausnutzung " + percentText(f.combinedUtilisation) +
+            ")",
+        "Kippen: M,cr = " + fixedNumber(f.Mcr, 2) + " kNm, λ,LT = " + fixedNumber(f.lambdaLT, 3) +
+            ", χ,LT = " + fixedNumber(f.chiLT, 3) +
+            " (χ,LT · zul. σ = " + fixedNumber(f.bucklingAllowable, 3) + " N/mm², Ausnutzung " +
+            percentText(f.bucklingUtilisation) + ")"};
+
+    std::vector<std::string> failed;
+    if (!f.shearHolds()) {
+        t.notes.push_back("Schub nicht erfüllt: τ,max = " + fixedNumber(f.tauMax, 3) +
+                          " N/mm² > zul. τ = " + fixedNumber(f.tauAllowable, 3) + " N/mm².");
+        failed.push_back("Schub");
+    }
+    if (!f.combinedHolds()) {
+        t.notes.push_back("Vergleichsspannung nicht erfüllt: σ,v = " + fixedNumber(f.sigmaV, 3) +
+                          " N/mm² > zul. σ = " + sigzul + " N/mm².");
+        failed.push_back("Vergleichsspannung");
+    }
+    if (!f.bucklingHolds()) {
+        t.notes.push_back("Kippen nicht erfüllt, falls der Obergurt nicht seitlich gehalten ist: "
+                          "σ,max = " +
+                          fixedNumber(f.sigmaMax, 3) + " N/mm² > χ,LT · zul. σ = " +
+                          fixedNumber(f.bucklingAllowable, 3) + " N/mm².");
+        failed.push_back("Kippen ohne seitliche Halterung");
+    }
+    for (const std::string& check : failed) {
+        t.failed += (t.failed.empty() ? "Weitere Nachweise nicht erfüllt: " : ", ") + check;
+    }
+    return t;
 }
 
 std::vector<std::string> method(bool point) {
@@ -434,6 +535,12 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.places.push_back({m.beam.l, fixedNumber(m.beam.l, 3)});
     m.spanDimension = "l = " + fixedNumber(m.beam.l, 3) + " m";
 
+    WorkedSteps furtherSteps;
+    const std::optional<FurtherChecks> further =
+        furtherChecks(c.values, section.dimensions, &furtherSteps);
+    m.furtherHeading = "Weitere Nachweise";
+    m.further = furtherChecksText(c, further, furtherSteps);
+
     m.copy = positionFields;
     m.copy.insert(m.copy.end(), {{"Programm", m.programTitle, ""},
                                  {"Berechnet am", m.calculatedAtFull, ""},
@@ -451,6 +558,15 @@ RecordModel recordModel(const CalculationRecord& record) {
     for (const ExactLine& line : m.exactLines) {
         m.copy.push_back(
             {line.symbol + " genau (x = " + line.place + " m)", line.value, line.unit});
+    }
+    // The checks beyond the verdict, each as the stress it rests on.
+    if (further) {
+        m.copy.push_back({"Schubspannung τ,max", fixedNumber(further->tauMax, 3), "N/mm²",
+                          !further->shearHolds()});
+        m.copy.push_back({"Vergleichsspannung σ,v", fixedNumber(further->sigmaV, 3), "N/mm²",
+                          !further->combinedHolds()});
+        m.copy.push_back({"Kippen: χ,LT · zul. σ", fixedNumber(further->bucklingAllowable, 3),
+                          "N/mm²", !further->bucklingHolds()});
     }
 
     m.checkPacket = checkPacket(storedCheck(record), m.pdfTitle, m.programTitle);

@@ -59,6 +59,24 @@ struct ExactMaxima {
     Maximum deflection; // mm
 };
 
+// The checks beyond the verdict, as the record writes them: each check's worked lines under a
+// title, the three results in fixed form, a note for each that fails, and the two sentences on
+// what the buckling check assumes and what none of the checks covers.
+struct FurtherCheckGroup {
+    std::string title;  // "Schub im Steg"
+    std::string remark; // a sentence before the lines; empty where none is needed
+    std::vector<WorkingLine> lines;
+};
+struct FurtherChecksText {
+    bool computed = false;
+    std::string sectionData; // the section's shape as the checks use it
+    std::vector<FurtherCheckGroup> groups;
+    std::vector<std::string> results; // τ,max, σ,v, Kippen
+    std::vector<std::string> notes;   // one for each check that fails
+    std::vector<std::string> assumptions;
+    std::string failed; // "Weitere Nachweise nicht erfüllt: Schub, …"; empty when all hold
+};
+
 // A line along the span and what its diagram writes beside it.
 enum class BeamLine { Shear, Moment, Deflection };
 struct DiagramMark {
@@ -118,6 +136,9 @@ struct RecordModel {
     // The places marked on the axis under them: 0, la with a point load, and l, in metres.
     std::vector<std::pair<double, std::string>> places;
     std::string spanDimension; // "l = 5,000 m"
+
+    std::string furtherHeading; // "Weitere Nachweise"
+    FurtherChecksText further;
 
     // The copy, line by line; an empty field is the blank line between data and results.
     std::vector<RecordField> copy;

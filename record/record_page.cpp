@@ -39,14 +39,16 @@ QFont recordFont(double points, bool bold = false) {
 // Lays the record out top to bottom in device pixels, keeping the current height.
 class PageWriter {
   public:
-    explicit PageWriter(QPainter& painter)
+    // A dry writer only measures: it moves down the page as far as the painting would.
+    explicit PageWriter(QPainter& painter, bool dry = false)
         : p_(painter), mm_(painter.device()->logicalDpiY() / 25.4),
-          width_(painter.device()->width()), height_(painter.device()->height()) {}
+          width_(painter.device()->width()), height_(painter.device()->height()), dry_(dry) {}
 
     double mm(double millimetres) const { return millimetres * mm_; }
     double width() const { return width_; }
     double height() const { return height_; }
     double y = 0;
+    bool dry() const { return dry_; }
 
     double lineHeight(const QFont& font) const {
         return QFontMetricsF(font, p_.device()).lineSpacing();
@@ -55,6 +57,9 @@ class PageWriter {
     // One line of text in the box from x to right at the current height; the height stays.
     void text(double x, double right, const QString& text, const QFont& font,
               const QColor& colour = kInk, Qt::Alignment align = Qt::AlignLeft) {
+        if (dry_) {
+            return;
+        }
         p_.setFont(font);
         p_.setPen(colour);
         p_.drawText(QRectF(x, y, right - x, lineHeight(font)), align | Qt::AlignTop, text);
@@ -67,7 +72,9 @@ class PageWriter {
         p_.setPen(colour);
         const QRectF room(x, y, right - x, height_ - y);
         const QRectF used = p_.boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft, text);
-        p_.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+        if (!dry_) {
+            p_.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+        }
         y += used.height();
     }
 
@@ -79,11 +86,17 @@ class PageWriter {
     }
 
     void rule(double x, double right, double thicknessMm, const QColor& colour) {
+        if (dry_) {
+            return;
+        }
         p_.setPen(QPen(colour, mm(thicknessMm)));
         p_.drawLine(QPointF(x, y), QPointF(right, y));
     }
 
     void frame(const QRectF& box, double thicknessMm, const QColor& colour) {
+        if (dry_) {
+            return;
+        }
         p_.setPen(QPen(colour, mm(thicknessMm)));
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(box);
@@ -96,6 +109,7 @@ class PageWriter {
     double mm_;
     double width_;
     double height_;
+    bool dry_;
 };
 
 void paintHeader(PageWriter& page, const RecordModel& record) {
@@ -207,7 +221,13 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     page.text(pad, page.width() - pad, qtText(record.verdictLine), bold);
     page.y += page.lineHeight(bold);
     page.text(pad, page.width() - pad, qtText(record.verdictDetail), body);
-    page.y += page.lineHeight(body) + pad;
+    page.y += page.lineHeight(body);
+    // The checks beyond the verdict, named only when one of them fails.
+    if (!record.further.failed.empty()) {
+        page.text(pad, page.width() - pad, qtText(record.further.failed), bold, kRed);
+        page.y += page.lineHeight(bold);
+    }
+    page.y += pad;
     // The report window's colour as a frame; the words above carry the verdict in grey print.
     page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.passes ? kGreen : kRed);
 }
@@ -234,6 +254,22 @@ void paintWorkings(PageWriter& page, const RecordModel& record) {
     }
 }
 
+// Sentences in a red frame, for what the verdict alone does not say; nothing when there are none.
+void paintNotes(PageWriter& page, const std::vector<std::string>& notes) {
+    if (notes.empty()) {
+        return;
+    }
+    page.y += page.mm(2);
+    const double pad = page.mm(2);
+    const double top = page.y;
+    page.y += pad;
+    for (const std::string& note : notes) {
+        page.paragraph(pad, page.width() - pad, qtText(note), recordFont(kBodyPoints, true));
+    }
+    page.y += pad;
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.5, kRed);
+}
+
 void paintExactMaxima(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Genaue Größtwerte"));
     const QFont body = recordFont(kBodyPoints);
@@ -241,29 +277,69 @@ void paintExactMaxima(PageWriter& page, const RecordModel& record) {
         page.text(0, page.width(), qtText(line.text()), body);
         page.y += page.lineHeight(body);
     }
-    if (record.exactNotes.empty()) {
-        return;
-    }
     // A framed note where the exact figures would decide otherwise than the program's.
-    page.y += page.mm(2);
-    const double pad = page.mm(2);
-    const double top = page.y;
-    page.y += pad;
-    for (const std::string& note : record.exactNotes) {
-        page.paragraph(pad, page.width() - pad, qtText(note), recordFont(kBodyPoints, true));
-    }
-    page.y += pad;
-    page.frame(QRectF(0, top, page.width(), page.y - top), 0.5, kRed);
+    paintNotes(page, record.exactNotes);
 }
 
-void paintFooter(PageWriter& page, const RecordModel& record, int pageNumber) {
+void paintFurtherChecks(PageWriter& page, const RecordModel& record) {
+    const FurtherChecksText& further = record.further;
+    page.heading(qtText(record.furtherHeading));
     const QFont small = recordFont(kSmallPoints);
-    page.y = page.height() - page.lineHeight(small) - page.mm(1);
+    const QFont smallBold = recordFont(kSmallPoints, true);
+    const QFont body = recordFont(kBodyPoints);
+    if (!further.sectionData.empty()) {
+        page.paragraph(0, page.width(), qtText(further.sectionData), small);
+    }
+    for (const FurtherCheckGroup& group : further.groups) {
+        page.y += page.mm(1.2);
+        page.paragraph(0, page.width(), qtText(group.title), smallBold);
+        if (!group.remark.empty()) {
+            page.paragraph(page.mm(2), page.width(), qtText(group.remark), small);
+        }
+        for (const WorkingLine& line : group.lines) {
+            page.paragraph(page.mm(2), page.width(), qtText(line.text()), small);
+            page.y += page.mm(0.4);
+        }
+    }
+    page.y += page.mm(2);
+    for (const std::string& result : further.results) {
+        page.paragraph(0, page.width(), qtText(result), body);
+    }
+    paintNotes(page, further.notes);
+    page.y += page.mm(2);
+    for (const std::string& assumption : further.assumptions) {
+        page.paragraph(0, page.width(), qtText(assumption), small);
+        page.y += page.mm(0.6);
+    }
+}
+
+// Where the footer begins: the text of a page ends above it.
+double footerTop(const PageWriter& page) {
+    return page.height() - page.lineHeight(recordFont(kSmallPoints)) - page.mm(1);
+}
+
+void paintFooter(PageWriter& page, const RecordModel& record, int pageNumber, int pages) {
+    const QFont small = recordFont(kSmallPoints);
+    page.y = footerTop(page);
     page.rule(0, page.width(), 0.2, kRule);
     page.y += page.mm(1);
     page.text(0, page.width(), qtText(record.footer), small, kRule);
-    page.text(0, page.width(), QStringLiteral("Seite %1 von 2").arg(pageNumber), small, kRule,
-              Qt::AlignRight);
+    page.text(0, page.width(), QStringLiteral("Seite %1 von %2").arg(pageNumber).arg(pages), small,
+              kRule, Qt::AlignRight);
+}
+
+// The calculation path, the lines along the span and the exact maxima.
+void paintWorkingsPage(PageWriter& page, const RecordModel& record) {
+    paintHeader(page, record);
+    paintWorkings(page, record);
+    page.heading(QStringLiteral("Schnittgrößen und Biegelinie"));
+    const double diagramsHeight = page.mm(112);
+    if (!page.dry()) {
+        paintBeamDiagrams(page.painter(), QRectF(0, page.y, page.width(), diagramsHeight), record,
+                          page.mm(1));
+    }
+    page.y += diagramsHeight;
+    paintExactMaxima(page, record);
 }
 
 } // namespace
@@ -276,6 +352,17 @@ QPageLayout recordPageLayout() {
 void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    // The further checks stay together: below the exact maxima where they fit, else on a page of
+    // their own. Both are measured first, so that every footer can count the pages.
+    bool ownPage = false;
+    {
+        PageWriter workings(painter, true);
+        paintWorkingsPage(workings, record);
+        PageWriter further(painter, true);
+        paintFurtherChecks(further, record);
+        ownPage = workings.y + further.y > footerTop(workings) - workings.mm(2);
+    }
+    const int pages = ownPage ? 3 : 2;
     {
         PageWriter page(painter);
         paintHeader(page, record);
@@ -284,18 +371,24 @@ void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel
         paintResults(page, record);
         paintVerdict(page, record);
         paintMethod(page, record);
-        paintFooter(page, record, 1);
+        paintFooter(page, record, 1, pages);
     }
     device.newPage();
-    PageWriter page(painter);
-    paintHeader(page, record);
-    paintWorkings(page, record);
-    page.heading(QStringLiteral("Schnittgrößen und Biegelinie"));
-    const double diagramsHeight = page.mm(112);
-    paintBeamDiagrams(painter, QRectF(0, page.y, page.width(), diagramsHeight), record, page.mm(1));
-    page.y += diagramsHeight;
-    paintExactMaxima(page, record);
-    paintFooter(page, record, 2);
+    {
+        PageWriter page(painter);
+        paintWorkingsPage(page, record);
+        if (!ownPage) {
+            paintFurtherChecks(page, record);
+        }
+        paintFooter(page, record, 2, pages);
+    }
+    if (ownPage) {
+        device.newPage();
+        PageWriter page(painter);
+        paintHeader(page, record);
+        paintFurtherChecks(page, record);
+        paintFooter(page, record, 3, pages);
+    }
     painter.restore();
 }
 

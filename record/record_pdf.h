@@ -21,7 +21,7 @@ extern SaveFileQuestion askPdfFileName;
 // the section and the time of the calculation.
 QString proposedPdfPath(const RecordModel& record);
 
-// Writes the record as a two-page A4 PDF into an open device; false if nothing could be drawn.
+// Writes the record as an A4 PDF (two pages, or three with the further checks on their own) into an open device; false if nothing could be drawn.
 bool writeRecordPdf(QIODevice& device, const RecordModel& record);
 
 // Asks for a file name and saves the record there. The file is written beside its final place

@@ -77,7 +77,7 @@ class TestCalculationRecord : public QObject {
         qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
     }
 
-    // Ctrl+S on either window writes two A4 pages of searchable text and no pixels: every row
+    // Ctrl+S on either window writes three A4 pages of searchable text and no pixels: every row
     // as shown, the inadmissible ones marked in words, inputs, section, load case and verdict;
     // then the calculation retraced, the exact maxima and a note where they decide otherwise.
     void pdfHoldsTheRecord_data() {
@@ -129,7 +129,7 @@ class TestCalculationRecord : public QObject {
                     .hasMatch());
 
         const QString info = run("pdfinfo", {path});
-        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+3\\n")), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")),
                  qPrintable(info));
         QCOMPARE(run("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts).size(), 2);
@@ -219,7 +219,7 @@ class TestCalculationRecord : public QObject {
             QVERIFY2(found > at, qPrintable(line));
             at = found;
         }
-        QCOMPARE(copied.filter("\t").size(), 24 + (loadCase == 2 ? 3 : 1));
+        QCOMPARE(copied.filter("\t").size(), 27 + (loadCase == 2 ? 3 : 1));
         QVERIFY(data->html().contains("<table>"));
         QCOMPARE(data->html().count("<tr>"), copied.size() - 1);
         QCOMPARE(data->html().contains("color:#ff0000"), loadCase == 2);
@@ -319,7 +319,7 @@ class TestCalculationRecord : public QObject {
                                   "Position… "}));
     }
 
-    // "Drucken…" prints both pages through Qt's print dialog, which offers the record's own
+    // "Drucken…" prints the three pages through Qt's print dialog, which offers the record's own
     // file where there is no printer; cancelling prints nothing. "Seitenansicht…" shows them.
     void printAndPreview_data() {
         QTest::addColumn<QString>("command");
@@ -354,13 +354,13 @@ class TestCalculationRecord : public QObject {
         s.window("FrmErgAusg")->findChild<QAction*>(command)->trigger();
         QVERIFY(s.messages.seen.isEmpty());
         if (command == "ActionPreview") {
-            QCOMPARE(previewPages, 2);
+            QCOMPARE(previewPages, 3);
             return;
         }
         QVERIFY2(proposal.startsWith(home.path() + "/Traeger_IPB200_"), qPrintable(proposal));
         QCOMPARE(QFileInfo::exists(path), accept);
         if (accept) {
-            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+2\\n")));
+            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+3\\n")));
             QVERIFY(run("pdftotext", {path, "-"}).contains("Genaue Größtwerte"));
         }
     }
@@ -424,7 +424,7 @@ class TestCalculationRecord : public QObject {
         QCOMPARE(run("pdftotext", {path, "-"})
                      .count("Bauvorhaben: Schule · Position: 3 · Bauteil: Unterzug · "
                             "Bearbeiter: M. Weber"),
-                 2);
+                 3); // on every page
 
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadWrite));

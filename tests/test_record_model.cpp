@@ -30,7 +30,7 @@ CalculationRecord computed(std::size_t row, const QStringList& typed) {
 }
 
 // Evaluates a written-out line as a checker's pocket calculator would: German numbers,
-// + − · /, brackets, powers ² ³ ⁴ ⁷, roots √ and min(a, b).
+// + − · /, brackets, powers ² ³ ⁴ ⁷, roots √, min(a, b) and max(a, b).
 class Calculator {
   public:
     explicit Calculator(const QString& text) : s_(text) {}
@@ -84,11 +84,13 @@ class Calculator {
         return v;
     }
     double primary() {
-        if (take("min(")) {
-            const double a = sum();
-            take(",");
-            const double b = sum();
-            return take(")") ? std::min(a, b) : NAN;
+        for (const bool smaller : {true, false}) {
+            if (take(smaller ? "min(" : "max(")) {
+                const double a = sum();
+                take(",");
+                const double b = sum();
+                return take(")") ? smaller ? std::min(a, b) : std::max(a, b) : NAN;
+            }
         }
         if (take("(")) {
             const double v = sum();
@@ -140,13 +142,30 @@ class TestRecordModel : public QObject {
                            "Mb = q·l²/8 + F·la·lb/l = 10,601·5²/8 + 50·3·2/5 = 93,1281 kNm",
                            "xf = min(la, lb) = min(3, 2) = 2 m",
                            "z = √((l² − lb²)/3) = √((5² − 2²)/3) = 2,645751311 m",
-                           "ξ = z/l = 2,645751311/5 = 0,5291502622"};
+                           "ξ = z/l = 2,645751311/5 = 0,5291502622",
+                           "τ,max = 35,388 N/mm² bei x = 5,000 m (zul. τ = 127,017 N/mm², "
+                           "Ausnutzung 27,9 %)",
+                           "σ,v = 140,838 N/mm² bei x = 3,000 m (zul. σ = 220,000 N/mm², "
+                           "Ausnutzung 64,0 %)",
+                           "Kippen: M,cr = 312,49 kNm, λ,LT = 0,776, χ,LT = 0,809 (χ,LT · zul. σ "
+                           "= 178,027 N/mm², Ausnutzung 91,8 %)"};
         QTest::newRow("point load nearer A, IPB 160")
             << 2 << QStringList{"2", "10", "1", "4", "2"}
             << QStringList{"z = l − √((l² − la²)/3) = 5 − √((5² − 1²)/3) = 2,171572875 m"};
         QTest::newRow("central point load, IPB 600")
             << 11 << QStringList{"0", "800", "6", "6", "1"}
             << QStringList{"xf = min(la, lb) = min(6, 6) = 6 m"};
+        QTest::newRow("passes the verdict, fails in shear and combined stress, IPB 240")
+            << 4 << QStringList{"11", "598", "0,21", "4,39", "1,5"}
+            << QStringList{"Schub nicht erfüllt: τ,max = 279,558 N/mm² > zul. τ = 127,017 N/mm².",
+                           "Vergleichsspannung nicht erfüllt: σ,v = 432,118 N/mm² > zul. σ = "
+                           "220,000 N/mm².",
+                           "Weitere Nachweise nicht erfüllt: Schub, Vergleichsspannung"};
+        QTest::newRow("passes the verdict, buckles sideways, IPB 600")
+            << 11 << QStringList{"24", "15", "1,5"}
+            << QStringList{"Kippen nicht erfüllt, falls der Obergurt nicht seitlich gehalten ist: "
+                           "σ,max = 128,684 N/mm² > χ,LT · zul. σ = 81,924 N/mm².",
+                           "Weitere Nachweise nicht erfüllt: Kippen ohne seitliche Halterung"};
     }
     void workedStepsAreTheCalculationsOwn() {
         QFETCH(int, row);
@@ -171,7 +190,12 @@ class TestRecordModel : public QObject {
         }
 
         QStringList written;
-        for (const WorkingLine& line : recordModel(record).workings) {
+        const RecordModel model = recordModel(record);
+        std::vector<WorkingLine> workings = model.workings;
+        for (const FurtherCheckGroup& group : model.further.groups) {
+            workings.insert(workings.end(), group.lines.begin(), group.lines.end());
+        }
+        for (const WorkingLine& line : workings) {
             written << QString::fromStdString(line.text());
             const double printed = QString::fromStdString(line.result).replace(',', '.').toDouble();
             const qsizetype comma = QString::fromStdString(line.result).indexOf(',');
@@ -180,6 +204,12 @@ class TestRecordModel : public QObject {
             QVERIFY2(std::abs(recomputed - printed) <= digit / 2 + 1e-8 * std::abs(printed),
                      qPrintable(written.last()));
         }
+        for (const auto& texts : {model.further.results, model.further.notes}) {
+            for (const std::string& text : texts) {
+                written << QString::fromStdString(text);
+            }
+        }
+        written << QString::fromStdString(model.further.failed);
         QFETCH(QStringList, lines);
         qsizetype at = -1;
         for (const QString& line : lines) {
@@ -244,9 +274,10 @@ class TestRecordModel : public QObject {
         QCOMPARE(m.sectionTexts[0], "Ix = 5700 cm⁴");
         QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
-        // The copy: data, a blank line, the ten rows as on page 1, then the three exact maxima.
+        // The copy: data, a blank line, the ten rows as on page 1, the three exact maxima and
+        // the three further checks.
         const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
-        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3);
+        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3);
         QCOMPARE(blank[6].value, m.rows[5].field.value);
         QCOMPARE(blank[1].captionWithUnit(), "Auflagerkraft FA [kN]");
         QCOMPARE(blank[6].inadmissible, red.contains(5));

@@ -211,11 +211,14 @@ class TestResultWindows : public QObject {
         QTRY_VERIFY(s.window("FrmProfilwahl"));
         QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
                  QString("Leichtestes ausreichendes Profil: IPB 240"));
+        QCOMPARE(s.label("FrmProfilwahl", "LabWeitere")->text(),
+                 QString("Mit Schub und Vergleichsspannung: IPB 240\n"
+                         "Zusätzlich kippsicher ohne seitliche Halterung: IPB 240"));
         auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
         QCOMPARE(table->currentRow(), 4);
         QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
-        const QStringList shown{"IPB 200", "601",     "163,383",   "74,3 %",
-                                "17,493",  "105,0 %", "unzulässig"};
+        const QStringList shown{"IPB 200", "601",    "163,383", "74,3 %",    "17,493",
+                                "105,0 %", "64,0 %", "91,8 %",  "unzulässig"};
         for (int column = 0; column < shown.size(); ++column) {
             QCOMPARE(table->item(3, column)->text(), shown[column]);
         }

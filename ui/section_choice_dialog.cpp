@@ -12,7 +12,13 @@ namespace {
 const QColor kCalculatedTint(0xFF, 0xF2, 0xB3);
 const QColor kRed(0xFF, 0x00, 0x00);
 
-enum Column { ProfileColumn, VerdictColumn = 6 };
+enum Column { ProfileColumn, StrengthColumn = 6, BucklingColumn, VerdictColumn };
+
+QString lightestText(const SectionComparison& comparison, int row) {
+    return row >= 0 ? QStringLiteral("IPB ") +
+                          qtText(comparison[static_cast<std::size_t>(row)].section->Size)
+                    : QStringLiteral("kein Profil IPB 100 bis 600");
+}
 
 } // namespace
 
@@ -28,6 +34,11 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
         lightest >= 0 ? QStringLiteral("Leichtestes ausreichendes Profil: IPB ") +
                             qtText(comparison[static_cast<std::size_t>(lightest)].section->Size)
                       : QStringLiteral("Kein Profil IPB 100 bis 600 reicht aus."));
+    // The checks beyond the verdict propose what the verdict alone would not.
+    ui.LabWeitere->setText(QStringLiteral("Mit Schub und Vergleichsspannung: ") +
+                           lightestText(comparison, lightestHoldingStrength(comparison)) +
+                           QStringLiteral("\nZusätzlich kippsicher ohne seitliche Halterung: ") +
+                           lightestText(comparison, lightestHoldingAll(comparison)));
     if (lightest >= 0) {
         ui.TabProfile->selectRow(lightest);
     } else {
@@ -67,6 +78,8 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
                                  qtText(check.stressUtilisation),
                                  rowText(RowFmax),
                                  qtText(check.deflectionUtilisation),
+                                 qtText(check.strengthUtilisation),
+                                 qtText(check.bucklingUtilisation),
                                  !computed        ? QStringLiteral("Rechenfehler")
                                  : check.passes() ? QStringLiteral("zulässig")
                                                   : QStringLiteral("unzulässig")};
@@ -85,6 +98,11 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
                 item->setToolTip(QStringLiteral("Profil der angezeigten Berechnung"));
             }
             if (column == VerdictColumn && computed && !check.passes()) {
+                item->setForeground(kRed);
+            }
+            // Above 100 %: the check does not hold.
+            if (check.further && ((column == StrengthColumn && !check.holdsStrength()) ||
+                                  (column == BucklingColumn && !check.holdsBuckling()))) {
                 item->setForeground(kRed);
             }
             table->setItem(row, column, item);
