@@ -1,9 +1,8 @@
 // The checks beyond the verdict against values worked out independently: the critical moment
 // against the classical factors and a published example, the stresses and their places by hand.
 
-#include "calculation.h"
 #include "further_checks.h"
-#include "input_rules.h"
+#include "typed_calculation.h"
 
 #include <QTest>
 
@@ -99,19 +98,8 @@ class TestFurtherChecks : public QObject {
     void stressesMatchHandCalculation() {
         QFETCH(int, row);
         QFETCH(QStringList, typed);
-        InputTexts texts;
-        const bool point = typed.size() == 5;
-        showLoadCaseBoxes(texts, point);
-        const auto fields = point ? std::vector{InputField::plusq, InputField::F, InputField::la,
-                                                InputField::lb, InputField::sic}
-                                  : std::vector{InputField::plusq, InputField::l, InputField::sic};
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            texts[fields[i]] = typed[qsizetype(i)].toStdString();
-        }
-        const BeamSection& section = kSectionTable[std::size_t(row)];
-        const CalculationOutcome out = calculate(texts, section.values, 300, {}, ',');
-        QVERIFY(out.succeeded());
-        const auto checks = furtherChecks(out.values, section.dimensions);
+        const FinishedCalculation c = typedCalculation(std::size_t(row), typed);
+        const auto checks = furtherChecks(c.values, kSectionTable[std::size_t(row)].dimensions);
         QVERIFY(checks);
         const auto pair = [](double a, double b, int decimals) {
             return QString::number(a, 'f', decimals) + " " + QString::number(b, 'f', decimals);

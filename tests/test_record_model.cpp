@@ -1,10 +1,8 @@
 // The record as a value: the calculation's own steps written out, and what the pages and the
 // copy show, for a pass, a fail and the cases where the exact maxima decide otherwise.
 
-#include "calculation.h"
-#include "input_rules.h"
 #include "record_model.h"
-#include "section_table.h"
+#include "typed_calculation.h"
 
 #include <QTest>
 
@@ -14,19 +12,8 @@ using namespace ipb;
 
 namespace {
 
-// Computes as "Berechnen" does on a fresh input window: +q, l or F la lb, safety; l/300.
 CalculationRecord computed(std::size_t row, const QStringList& typed) {
-    InputTexts texts;
-    const bool point = typed.size() == 5;
-    showLoadCaseBoxes(texts, point);
-    const auto fields = point ? std::vector{InputField::plusq, InputField::F, InputField::la,
-                                            InputField::lb, InputField::sic}
-                              : std::vector{InputField::plusq, InputField::l, InputField::sic};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        texts[fields[i]] = typed[qsizetype(i)].toStdString();
-    }
-    const CalculationOutcome out = calculate(texts, kSectionTable[row].values, 300, {}, ',');
-    return {{texts, row, out.values, out.view}, {2026, 12, 8, 14, 30, 5}, {}};
+    return {typedCalculation(row, typed), {2026, 12, 8, 14, 30, 5}, {}};
 }
 
 // Evaluates a written-out line as a checker's pocket calculator would: German numbers,
@@ -50,24 +37,17 @@ class Calculator {
         at_ += token.size();
         return true;
     }
-    double sum() {
-        double v = product();
+    // Sums (level 0) of products (level 1) of powers, left to right.
+    double sum(int level = 0) {
+        double v = level == 0 ? sum(1) : power();
         for (;;) {
-            if (take("+")) {
-                v += product();
-            } else if (take("−")) {
-                v -= product();
-            } else {
-                return v;
-            }
-        }
-    }
-    double product() {
-        double v = power();
-        for (;;) {
-            if (take("·")) {
+            if (level == 0 && take("+")) {
+                v += sum(1);
+            } else if (level == 0 && take("−")) {
+                v -= sum(1);
+            } else if (level == 1 && take("·")) {
                 v *= power();
-            } else if (take("/")) {
+            } else if (level == 1 && take("/")) {
                 v /= power();
             } else {
                 return v;
@@ -197,9 +177,11 @@ class TestRecordModel : public QObject {
         }
         for (const WorkingLine& line : workings) {
             written << QString::fromStdString(line.text());
-            const double printed = QString::fromStdString(line.result).replace(',', '.').toDouble();
-            const qsizetype comma = QString::fromStdString(line.result).indexOf(',');
-            const double digit = comma < 0 ? 1 : std::pow(10, -(line.result.size() - comma - 1));
+            QString result = QString::fromStdString(line.result);
+            const qsizetype decimals =
+                result.contains(',') ? result.size() - result.indexOf(',') - 1 : 0;
+            const double printed = result.replace(',', '.').toDouble();
+            const double digit = std::pow(10.0, double(-decimals)); // of the printed result
             const double recomputed = Calculator(QString::fromStdString(line.values)).value();
             QVERIFY2(std::abs(recomputed - printed) <= digit / 2 + 1e-8 * std::abs(printed),
                      qPrintable(written.last()));
