@@ -43,9 +43,10 @@ BeamModel beamModel(const CalculationValues& values) {
 // sign, rather than as FA x minus the loads: on a beam whose span is tiny against the load's
 // place the difference form cancels away every digit of the uniform load's share. For the same
 // reason lengths to B start from the typed lb, not from the rounded span less la.
-double shearForce(const BeamModel& beam, double x) {
+double shearForce(const BeamModel& beam, double x, bool rightOfLoad) {
     const double l = beam.l, a = beam.la;
-    const double pointPart = x > a ? -beam.F * a / l : beam.F * beam.lb / l;
+    const bool right = rightOfLoad ? x >= a : x > a;
+    const double pointPart = right ? -beam.F * a / l : beam.F * beam.lb / l;
     return beam.q * (l / 2 - x) + pointPart;
 }
 

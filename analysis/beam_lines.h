@@ -22,8 +22,8 @@ BeamModel beamModel(const CalculationValues& values);
 
 // Shear force (kN), bending moment (kNm) and deflection (mm, downwards positive) at x metres
 // from support A, from the beam's own differential equation with the steel's E. Under the
-// point load the shear is taken just left of it.
-double shearForce(const BeamModel& beam, double x);
+// point load the shear steps: it is taken just left of the load unless `rightOfLoad` is set.
+double shearForce(const BeamModel& beam, double x, bool rightOfLoad = false);
 double bendingMoment(const BeamModel& beam, double x);
 double deflection(const BeamModel& beam, double x);
 

@@ -61,7 +61,7 @@ CombinedPeak combinedPeak(const BeamModel& beam, bool pointLoad, double momentFa
         if (!loadPlaced && x > la) {
             const double M = bendingMoment(beam, la);
             places[n++] = {la, M, shearForce(beam, la), false};
-            places[n++] = {la, M, beam.q * (l / 2 - la) - beam.F * la / l, true};
+            places[n++] = {la, M, shearForce(beam, la, true), true};
             loadPlaced = true;
         }
         places[n++] = {x, bendingMoment(beam, x), shearForce(beam, x), pointLoad && x > la};

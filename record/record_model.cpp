@@ -238,8 +238,7 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
     if (point) {
         // Both sides of the step under the load.
         shear.marks.push_back(mark(BeamLine::Shear, la, shearForce(beam, la), false));
-        shear.marks.push_back(
-            mark(BeamLine::Shear, la, shearForce(beam, std::nextafter(la, l)), true));
+        shear.marks.push_back(mark(BeamLine::Shear, la, shearForce(beam, la, true), true));
         // Under the point load, unless the maximum stands there already; written inside the
         // curve, so that it keeps clear of the maximum's value below it.
         if (std::abs(exact.moment.x - la) > l * 1e-3) {
