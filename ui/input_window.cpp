@@ -59,9 +59,7 @@ InputWindow::InputWindow(CalculationValues& values)
 
     connect(ui.TrgWahl, &QListWidget::currentRowChanged, this, &InputWindow::TrgWahl_Click);
     // The deflection limit follows the chosen option: span / 300, / 500 or / 1000.
-    for (const auto& [option, divisor] : {std::pair{ui.Option_fmax300, DeflectionLimit{300}},
-                                          std::pair{ui.Option_fmax500, DeflectionLimit{500}},
-                                          std::pair{ui.Option_Fmax1000, DeflectionLimit{1000}}}) {
+    for (const auto& [option, divisor] : deflectionOptions()) {
         connect(option, &QRadioButton::toggled, this, [this, divisor = divisor](bool on) {
             if (on) {
                 values_.input.fmaxteiler = divisor;
@@ -84,6 +82,10 @@ InputWindow::InputWindow(CalculationValues& values)
     Timer1->start(100);
 
     Form_Load();
+}
+
+std::array<std::pair<QRadioButton*, DeflectionLimit>, 3> InputWindow::deflectionOptions() const {
+    return {{{ui.Option_fmax300, 300}, {ui.Option_fmax500, 500}, {ui.Option_Fmax1000, 1000}}};
 }
 
 QLineEdit* InputWindow::box(InputField field) const {
@@ -289,10 +291,12 @@ void InputWindow::computeWithSection(int row) {
 
 void InputWindow::computeFiledCheck(DeflectionLimit limit, int sectionRow,
                                     const InputTexts& texts) {
-    QRadioButton* option = limit == 1000  ? ui.Option_Fmax1000
-                           : limit == 500 ? ui.Option_fmax500
-                                          : ui.Option_fmax300;
-    option->setChecked(true);
+    // The reading admits only the three limits the options offer.
+    for (const auto& [option, divisor] : deflectionOptions()) {
+        if (divisor == limit) {
+            option->setChecked(true);
+        }
+    }
     ui.TrgWahl->setCurrentRow(sectionRow);
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <array>
+#include <utility>
 #include <vector>
 
 class QLineEdit;
@@ -74,6 +76,8 @@ class InputWindow : public QWidget {
     void ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts);
 
     InputTexts typedTexts() const;
+    // The deflection options and the divisor of the span each stands for.
+    std::array<std::pair<QRadioButton*, DeflectionLimit>, 3> deflectionOptions() const;
     bool defaultButtonActive() const;
     bool isOnScreen(const QWidget* w) const { return !w->isHidden(); }
 
