@@ -1,0 +1,156 @@
+// The record of 40 varied checks, page text, copy and packet, against what the program wrote
+// for them before: a change to how the record is made must not change what it says. With
+// IPB_WRITE_RECORD_DATA=1 the files are written anew instead, for a change meant to show.
+
+#include "calculation.h"
+#include "input_rules.h"
+#include "record_clipboard.h"
+#include "record_pdf.h"
+#include "section_table.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// One check as the engineer enters it, in plain texts and numbers.
+struct Case {
+    bool point = false;
+    int row = 0, limit = 0, minute = 0; // of the section list; l/limit; calculated at 14:minute
+    QStringList typed;                  // +q, then l, or F, la, lb; the safety last
+    QStringList position;               // Bauvorhaben, Position, Bauteil, Bearbeiter
+};
+
+// The PDF's text holds every page, each ended by a form feed.
+struct RecordOutputs {
+    QString pdfText, copyText, copyHtml, xmp;
+};
+
+// The text poppler reads from a PDF; empty when it cannot.
+QString pdfText(const QByteArray& pdf) {
+    QTemporaryFile file;
+    if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
+        return {};
+    }
+    QProcess process;
+    process.start("pdftotext", {"-layout", file.fileName(), "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The one place the program is called: the check computed as "Berechnen" does, filed at a fixed
+// time and rendered. Empty outputs when the calculation was refused.
+RecordOutputs recordOutputs(const Case& c) {
+    using namespace ipb;
+    InputTexts texts;
+    showLoadCaseBoxes(texts, c.point);
+    const auto fields = c.point ? std::vector{InputField::plusq, InputField::F, InputField::la,
+                                              InputField::lb, InputField::sic}
+                                : std::vector{InputField::plusq, InputField::l, InputField::sic};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        texts[fields[i]] = c.typed[qsizetype(i)].toStdString();
+    }
+    const auto row = std::size_t(c.row);
+    const auto out = calculate(texts, kSectionTable[row].values, DeflectionLimit(c.limit), {}, ',');
+    if (!out.succeeded()) {
+        return {};
+    }
+    const auto typed = [&c](int i) { return c.position.value(i).toStdString(); };
+    const RecordModel model = recordModel({{texts, row, out.values, out.view},
+                                           {2026, 12, 8, 14, c.minute, 5},
+                                           {typed(0), typed(1), typed(2), typed(3)}});
+    QBuffer pdf;
+    if (!pdf.open(QIODevice::WriteOnly) || !writeRecordPdf(pdf, model)) {
+        return {};
+    }
+    const std::unique_ptr<QMimeData> copy(recordMimeData(model));
+    return {pdfText(pdf.data()), copy->text(), copy->html(),
+            QString::fromStdString(model.checkPacket)};
+}
+
+// The checks: both load cases over every section and deflection limit (the section shifts by one
+// every twelve checks, so each meets both load cases and all three limits), loads from light to
+// failing shear, combined stress or buckling, typed with comma or point, with and without
+// position fields.
+Case caseAt(int i) {
+    static const QList<QStringList> uniform{
+        {"10", "6", "1,5"},   {"25,5", "4,2", "1,75"}, {"3,75", "12,5", "2"}, {"60", "3", "1"},
+        {"8,25", "8", "1,5"}, {"0", "5", "1,5"},       {"120", "2,4", "1,25"}};
+    static const QList<QStringList> point{
+        {"", "50", "2", "3", "1,5"},          {"8", "420", "0,6", "5,4", "1,5"},
+        {"2,5", "120", "3,5", "3,5", "1,75"}, {"", "15", "1", "1", "1"},
+        {"12", "200", "1,2", "2,8", "1,5"},   {"", "35", "7,5", "2,5", "2"},
+        {"4,5", "80", "0,25", "9,75", "1,5"}};
+    static const QList<QStringList> positions{
+        {},
+        {"Bürogebäude Großmarkt", "4.2", "Träger über Öffnung", "Jürgen Weiß"},
+        {"Halle 7", "12", "Unterzug Achse B", "M. Weber"},
+        {"", "5a", "", "A. Schröder"}};
+    const bool pointLoad = i % 2 == 1;
+    QStringList typed = (pointLoad ? point : uniform)[(i / 2) % 7];
+    if ((i / 5) % 2 == 1) {
+        typed.replaceInStrings(",", ".");
+    }
+    const int limit = QList{300, 500, 1000}[i % 3];
+    return {pointLoad, (i + i / 12) % 12, limit, i, typed, positions[(i / 3) % 4]};
+}
+
+// Empty when the texts agree, otherwise their first differing line.
+QString firstDifference(const QString& expected, const QString& actual) {
+    const QStringList want = expected.split('\n'), got = actual.split('\n');
+    for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
+        if (want.value(i, "<no line>") != got.value(i, "<no line>")) {
+            return QString("line %1\n   expected: %2\n   actual:   %3")
+                .arg(i + 1)
+                .arg(want.value(i, "<no line>"), got.value(i, "<no line>"));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class TestRecordUnchanged : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void outputs_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 40; ++i) {
+            QTest::newRow(qPrintable(QString("case%1").arg(i, 2, 10, QChar('0')))) << i;
+        }
+    }
+    void outputs() {
+        QFETCH(int, index);
+        const RecordOutputs out = recordOutputs(caseAt(index));
+        QVERIFY2(!out.pdfText.isEmpty(), "the calculation was refused or the PDF is unreadable");
+        const bool writing = qgetenv("IPB_WRITE_RECORD_DATA") == "1";
+        const QDir dir(RECORD_DATA_DIR);
+        QVERIFY(!writing || dir.mkpath("."));
+        const std::pair<const char*, QString> kinds[] = {{"pdf.txt", out.pdfText},
+                                                         {"copy.txt", out.copyText},
+                                                         {"copy.html", out.copyHtml},
+                                                         {"xmp", out.xmp}};
+        for (const auto& [kind, text] : kinds) {
+            QFile file(dir.filePath(QString("%1.%2").arg(QTest::currentDataTag(), kind)));
+            if (writing) {
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0);
+                continue;
+            }
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName() + " is missing"));
+            const QString difference = firstDifference(QString::fromUtf8(file.readAll()), text);
+            QVERIFY2(
+                difference.isEmpty(),
+                qPrintable(QString("%1 %2, %3").arg(QTest::currentDataTag(), kind, difference)));
+        }
+    }
+};
+
+QTEST_MAIN(TestRecordUnchanged)
+#include "test_record_unchanged.moc"
