@@ -188,13 +188,4 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
     return out;
 }
 
-WorkedSteps workedCalculation(const CalculationValues& finished) {
-    // A finished calculation computed once more from its own values reproduces itself bit for
-    // bit: the span the point-load path wrote is la + lb again, and the places it carried over
-    // are its own. So the steps are those of the calculation on display.
-    WorkedSteps steps;
-    analyseBeam(finished.section, finished.input, finished.result, &steps);
-    return steps;
-}
-
 } // namespace ipb

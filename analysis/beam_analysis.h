@@ -21,7 +21,4 @@ struct BeamAnalysis {
 std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const BeamInput& input,
                                         const BeamResult& previous, WorkedSteps* steps = nullptr);
 
-// How the figures of a finished calculation were worked out, in the order of a hand calculation.
-WorkedSteps workedCalculation(const CalculationValues& finished);
-
 } // namespace ipb

@@ -1,6 +1,7 @@
 #include "beam_lines.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ipb {
 namespace {
@@ -88,6 +89,39 @@ Maximum maximumDeflection(const BeamModel& beam) {
     }
     const double x = lo + (hi - lo) / 2;
     return {x, deflection(beam, x)};
+}
+
+ExactMaxima exactMaxima(const BeamModel& beam) {
+    ExactMaxima exact;
+    exact.moment = maximumMoment(beam);
+    exact.stress = exact.moment.value / beam.Wx * 1000;
+    exact.deflection = maximumDeflection(beam);
+    return exact;
+}
+
+SpanLines spanLines(const BeamModel& beam, bool pointLoad) {
+    constexpr int kSteps = 240;
+    std::vector<double> xs;
+    xs.reserve(kSteps + 3);
+    for (int i = 0; i <= kSteps; ++i) {
+        xs.push_back(beam.l * i / kSteps);
+    }
+    if (pointLoad) {
+        xs.push_back(beam.la);
+        xs.push_back(std::nextafter(beam.la, beam.l));
+    }
+    std::sort(xs.begin(), xs.end());
+    SpanLines lines{beam.l, beam.la, pointLoad, {}, 0, 0};
+    lines.points.reserve(xs.size());
+    for (const double x : xs) {
+        lines.points.push_back(
+            {x, shearForce(beam, x), bendingMoment(beam, x), deflection(beam, x)});
+    }
+    if (pointLoad) {
+        lines.shearLeftOfLoad = shearForce(beam, beam.la);
+        lines.shearRightOfLoad = shearForce(beam, beam.la, true);
+    }
+    return lines;
 }
 
 } // namespace ipb

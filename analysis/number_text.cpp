@@ -180,4 +180,29 @@ std::string textFromNumber(double value, int decimals, char decimalSeparator) {
     return text;
 }
 
+std::string germanNumber(double value, int significantDigits) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
+                                   significantDigits);
+    std::string out(text, end.ptr);
+    for (char& c : out) {
+        c = c == '.' ? ',' : c == 'e' ? 'E' : c;
+    }
+    return out;
+}
+
+std::string stressText(double sigma, char decimalSeparator) {
+    if (sigma < 0.001) {
+        return std::string(kBelowThousandth);
+    }
+    if (sigma > 1000) {
+        return std::string(kAboveThousand);
+    }
+    return textFromNumber(sigma, 3, decimalSeparator);
+}
+
+std::string deflectionText(double f, char decimalSeparator) {
+    return f < 0.001 ? std::string(kBelowThousandth) : textFromNumber(f, 3, decimalSeparator);
+}
+
 } // namespace ipb

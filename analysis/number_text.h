@@ -20,4 +20,26 @@ double numberFromText(std::string_view text);
 // Expects a finite value.
 std::string textFromNumber(double value, int decimals, char decimalSeparator);
 
+// A value with a fixed number of decimals in German notation, as the record writes figures.
+inline std::string germanFixed(double value, int decimals) {
+    return textFromNumber(value, decimals, ',');
+}
+
+// A percentage with one decimal: "91,0 %".
+inline std::string percentText(double percent) {
+    return germanFixed(percent, 1) + " %";
+}
+
+// A value as the calculation used it, in German notation: up to ten significant digits, no
+// trailing zeros, no thousands separator ("10,601", "2,645751311", "1E-05").
+std::string germanNumber(double value, int significantDigits = 10);
+
+// The bending stress and the deflection as the results window writes them: a bound where the
+// figure is too small or too large to mean anything, else three decimals.
+std::string stressText(double sigma, char decimalSeparator);
+std::string deflectionText(double f, char decimalSeparator);
+
+inline constexpr std::string_view kBelowThousandth = "< 0,001";
+inline constexpr std::string_view kAboveThousand = "> 1000";
+
 } // namespace ipb

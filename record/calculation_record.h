@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 
+#include <memory>
 #include <string>
 
 namespace ipb {
@@ -33,7 +34,7 @@ inline constexpr int kPositionFieldLength = 80;
 // A filed check: the calculation the windows were filled from and when it was made. Nothing in
 // it is read back from a window, so no caption on screen can change what is filed.
 struct CalculationRecord {
-    FinishedCalculation calculation;
+    std::shared_ptr<const Calculation> calculation;
     RecordTime calculatedAt;
     PositionFields position;
 };

@@ -26,26 +26,9 @@ QFont smallFont() {
     return font;
 }
 
-// Places along the span where the curve is evaluated: evenly spaced, plus both sides of the
-// point load so the kink of the moment and the step of the shear are drawn sharp.
-std::vector<double> samplePlaces(const BeamModel& beam, bool point) {
-    constexpr int kSteps = 240;
-    std::vector<double> xs;
-    for (int i = 0; i <= kSteps; ++i) {
-        xs.push_back(beam.l * i / kSteps);
-    }
-    if (point) {
-        xs.push_back(beam.la);
-        xs.push_back(std::nextafter(beam.la, beam.l));
-    }
-    std::sort(xs.begin(), xs.end());
-    return xs;
-}
-
 void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, const Diagram& d,
                   double mm) {
-    const BeamModel& beam = record.beam;
-    const auto line = [&](double x) { return lineValue(beam, d.line, x); };
+    const SpanLines& beam = record.lines;
     const QFont font = smallFont();
     const QFontMetricsF metrics(font, p.device());
     p.setFont(font);
@@ -54,10 +37,9 @@ void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, con
     p.drawText(captionLine, Qt::AlignLeft | Qt::AlignTop, qtText(d.caption));
     p.drawText(captionLine, Qt::AlignRight | Qt::AlignTop, qtText(d.largest));
 
-    const std::vector<double> xs = samplePlaces(beam, record.pointLoad);
     double top = 0, bottom = 0; // extremes of the values as drawn (downwards positive)
-    for (double x : xs) {
-        const double v = d.downwards ? line(x) : -line(x);
+    for (const SpanPoint& point : beam.points) {
+        const double v = d.downwards ? lineValue(point, d.line) : -lineValue(point, d.line);
         top = std::min(top, v);
         bottom = std::max(bottom, v);
     }
@@ -72,8 +54,8 @@ void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, con
     };
 
     QPainterPath curve(QPointF(plot.left(), axisY));
-    for (double x : xs) {
-        curve.lineTo(at(x, line(x)));
+    for (const SpanPoint& point : beam.points) {
+        curve.lineTo(at(point.x, lineValue(point, d.line)));
     }
     curve.lineTo(QPointF(plot.right(), axisY));
     curve.closeSubpath();
@@ -109,7 +91,7 @@ void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, con
 
 // The beam itself over the span scale: the supports A and B, and the point load as an arrow.
 void paintBeamSketch(QPainter& p, const QRectF& box, const RecordModel& record, double mm) {
-    const BeamModel& beam = record.beam;
+    const SpanLines& beam = record.lines;
     const QRectF span = box.adjusted(mm * 2, 0, -mm * 2, 0);
     const double beamY = box.bottom() - mm * 3;
     p.setPen(QPen(kInk, mm * 0.6));
@@ -146,7 +128,7 @@ void paintSpanAxis(QPainter& p, const QRectF& box, const RecordModel& record, do
     const QFontMetricsF metrics(font, p.device());
     p.setFont(font);
     const QRectF span = box.adjusted(mm * 2, 0, -mm * 2, 0);
-    const auto at = [&](double x) { return span.left() + x / record.beam.l * span.width(); };
+    const auto at = [&](double x) { return span.left() + x / record.lines.l * span.width(); };
     const double axisY = box.top() + mm;
     p.setPen(QPen(kInk, mm * 0.2));
     p.drawLine(QPointF(span.left(), axisY), QPointF(span.right(), axisY));

@@ -1,9 +1,7 @@
 #include "record_model.h"
 
-#include "further_checks.h"
 #include "number_text.h"
 #include "record_packet.h"
-#include "section_table.h"
 
 #include <algorithm>
 #include <cctype>
@@ -142,9 +140,9 @@ WorkingLine workingLine(const WorkedStep& step) {
             germanNumber(step.result), std::string(step.unit)};
 }
 
-std::vector<WorkingLine> workingLines(const FinishedCalculation& c) {
+std::vector<WorkingLine> workingLines(const Calculation& c) {
     std::vector<WorkingLine> lines;
-    for (const WorkedStep& step : workedCalculation(c.values)) {
+    for (const WorkedStep& step : c.steps) {
         WorkingLine line = workingLine(step);
         // A row's figure is written as the window shows it, so paper and screen agree; where
         // the window shows a bound ("> 1000") or a word, the paper shows the number itself.
@@ -167,15 +165,7 @@ std::string deviation(double program, double exact) {
     return (percent.front() == '-' ? percent : "+" + percent) + " %";
 }
 
-ExactMaxima exactMaxima(const BeamModel& beam) {
-    ExactMaxima exact;
-    exact.moment = maximumMoment(beam);
-    exact.stress = exact.moment.value / beam.Wx * 1000;
-    exact.deflection = maximumDeflection(beam);
-    return exact;
-}
-
-std::array<ExactLine, 3> exactLines(const ExactMaxima& exact, const FinishedCalculation& c) {
+std::array<ExactLine, 3> exactLines(const ExactMaxima& exact, const Calculation& c) {
     const BeamResult& r = c.values.result;
     const auto figure = [&](std::size_t row) { return c.view.rows[row].text.value_or(""); };
     return {{
@@ -190,7 +180,7 @@ std::array<ExactLine, 3> exactLines(const ExactMaxima& exact, const FinishedCalc
 
 // A sentence for each check that the exact maximum decides otherwise than the program's figure,
 // by the same strict comparison; none when both agree.
-std::vector<std::string> exactVerdictNotes(const ExactMaxima& exact, const FinishedCalculation& c) {
+std::vector<std::string> exactVerdictNotes(const ExactMaxima& exact, const Calculation& c) {
     const BeamResult& r = c.values.result;
     std::vector<std::string> notes;
     const auto note = [&](std::string_view what, std::string_view symbol, std::string_view limit,
@@ -212,11 +202,21 @@ std::vector<std::string> exactVerdictNotes(const ExactMaxima& exact, const Finis
     return notes;
 }
 
+// The point of the lines at x, which they hold: the supports and the point load's place.
+const SpanPoint& pointAt(const SpanLines& lines, double x) {
+    for (const SpanPoint& p : lines.points) {
+        if (p.x == x) {
+            return p;
+        }
+    }
+    return lines.points.front();
+}
+
 // The three lines along the span, with the values at the supports, under the point load and at
 // the maxima, and each line's largest value with its place. The moment is drawn on the tension
 // side and the deflection downwards, as engineers draw them.
-std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact, bool point) {
-    const double l = beam.l, la = beam.la;
+std::array<Diagram, 3> diagrams(const SpanLines& lines, const ExactMaxima& exact, bool point) {
+    const double l = lines.l, la = lines.la;
     const auto mark = [&](BeamLine line, double x, double value, bool below) {
         return DiagramMark{x, value, below,
                            fixedNumber(value, line == BeamLine::Deflection ? 3 : 2)};
@@ -226,8 +226,8 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
                " bei x = " + fixedNumber(at.x, 3) + " m";
     };
     Diagram shear{"Querkraft V [kN]", "", BeamLine::Shear, false, {}};
-    shear.marks = {mark(BeamLine::Shear, 0, shearForce(beam, 0), false),
-                   mark(BeamLine::Shear, l, shearForce(beam, l), true)};
+    shear.marks = {mark(BeamLine::Shear, 0, lines.points.front().shear, false),
+                   mark(BeamLine::Shear, l, lines.points.back().shear, true)};
     Diagram moment{"Biegemoment M [kNm]", "", BeamLine::Moment, true, {}};
     moment.marks = {mark(BeamLine::Moment, 0, 0, false), mark(BeamLine::Moment, l, 0, false),
                     mark(BeamLine::Moment, exact.moment.x, exact.moment.value, true)};
@@ -237,15 +237,16 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
                      mark(BeamLine::Deflection, exact.deflection.x, exact.deflection.value, true)};
     if (point) {
         // Both sides of the step under the load.
-        shear.marks.push_back(mark(BeamLine::Shear, la, shearForce(beam, la), false));
-        shear.marks.push_back(mark(BeamLine::Shear, la, shearForce(beam, la, true), true));
+        shear.marks.push_back(mark(BeamLine::Shear, la, lines.shearLeftOfLoad, false));
+        shear.marks.push_back(mark(BeamLine::Shear, la, lines.shearRightOfLoad, true));
         // Under the point load, unless the maximum stands there already; written inside the
         // curve, so that it keeps clear of the maximum's value below it.
+        const SpanPoint& underLoad = pointAt(lines, la);
         if (std::abs(exact.moment.x - la) > l * 1e-3) {
-            moment.marks.push_back(mark(BeamLine::Moment, la, bendingMoment(beam, la), false));
+            moment.marks.push_back(mark(BeamLine::Moment, la, underLoad.moment, false));
         }
         if (std::abs(exact.deflection.x - la) > l * 1e-3) {
-            bending.marks.push_back(mark(BeamLine::Deflection, la, deflection(beam, la), false));
+            bending.marks.push_back(mark(BeamLine::Deflection, la, underLoad.deflection, false));
         }
     }
     // The shear is straight between the supports and the load, so its largest value stands at
@@ -263,100 +264,42 @@ std::array<Diagram, 3> diagrams(const BeamModel& beam, const ExactMaxima& exact,
     return {shear, moment, bending};
 }
 
-std::string percentText(double percent) {
-    return fixedNumber(percent, 1) + " %";
-}
-
-// The checks beyond the verdict, worked out for the section and loads of the record.
-FurtherChecksText furtherChecksText(const FinishedCalculation& c,
-                                    const std::optional<FurtherChecks>& checks,
-                                    const WorkedSteps& steps) {
-    const BeamSection& section = kSectionTable.at(c.sectionRow);
-    const SectionDimensions& d = section.dimensions;
-    FurtherChecksText t;
-    t.assumptions = {
-        "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht seitlich "
-        "gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch eine "
-        "Decke), entfällt dieser Nachweis.",
-        "Nicht untersucht: Lasteinleitung an den Auflagern und unter der Punktlast (Stegpressung, "
-        "Stegkrüppeln)."};
-    if (!checks) {
-        t.results = {"Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen."};
-        return t;
+// A group's checks as the record writes them: each check's worked lines under its title, the
+// results in one line each, a note for each that fails, what the group assumes, and the line
+// that names the failing ones.
+CheckSection checkSection(const CheckGroupText& group, const CheckResults& checks) {
+    CheckSection section;
+    section.heading = group.heading;
+    section.closing = group.closing;
+    std::vector<const CheckResult*> members;
+    for (const CheckResult& check : checks) {
+        if (check.group == group.group) {
+            members.push_back(&check);
+        }
     }
-    const FurtherChecks& f = *checks;
-    t.computed = true;
-    t.sectionData = "Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) +
-                    " mm, b " + germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " +
-                    germanNumber(d.tf) + " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " +
-                    germanNumber(d.It) + " cm⁴, Sx " + germanNumber(d.Sx) +
-                    " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
-                    germanNumber(kShearModulus) + " kN/cm².";
-
-    const bool point = hasPointLoad(c.values.input);
-    std::string place =
-        "Stelle der größten Vergleichsspannung, gesucht an den Stellen k·l/1000 "
-        "(k von 0 bis 1000)" +
-        std::string(point ? " und beidseits der Punktlast" : "") + ": x " +
-        germanNumber(f.sigmaVPlace) + " m" +
-        (f.sigmaVPlace == c.values.input.la && point
-             ? f.sigmaVRightOfLoad ? ", rechts neben der Punktlast" : ", links neben der Punktlast"
-             : "") +
-        ".";
-    t.groups = {
-        {"Schub im Steg, am Auflager mit der größeren Auflagerkraft", "", {}},
-        {"Vergleichsspannung am Übergang von Steg und Flansch, h/2 − tf über dem Schwerpunkt",
-         place,
-         {}},
-        {"Kippen (Biegedrillknicken), Obergurt nicht seitlich gehalten",
-         "αcr: Faktor auf die Lasten q und F, bei dem der Träger seitlich ausweicht und sich "
-         "verdreht, nach der Energiemethode (Sinusreihen für Verschiebung und Verdrehung, Lasten "
-         "am Obergurt h/2 über dem Schwerpunkt); M,max: das größte Moment dieser Lasten. "
-         "Knicklinie "
-         "a (Walzprofil, h/b ≤ 2).",
-         {}}};
-    for (const WorkedStep& step : steps) {
-        const std::size_t group = step.quantity < Quantity::PlaceMoment       ? 0
-                                  : step.quantity < Quantity::WarpingConstant ? 1
-                                                                              : 2;
-        t.groups[group].lines.push_back(workingLine(step));
+    section.computed = std::none_of(members.begin(), members.end(),
+                                    [](const CheckResult* c) { return c->summary.empty(); });
+    if (!section.computed) {
+        section.results = {group.uncomputable};
+        return section;
     }
-
-    const std::string sigzul = fixedNumber(f.sigmaAllowable, 3);
-    t.results = {
-        "τ,max = " + fixedNumber(f.tauMax, 3) + " N/mm² bei x = " + fixedNumber(f.tauPlace, 3) +
-            " m (zul. τ = " + fixedNumber(f.tauAllowable, 3) + " N/mm², Ausnutzung " +
-            percentText(f.shearUtilisation) + ")",
-        "σ,v = " + fixedNumber(f.sigmaV, 3) + " N/mm² bei x = " + fixedNumber(f.sigmaVPlace, 3) +
-            " m (zul. σ = " + sigzul + " N/mm², Ausnutzung " + percentText(f.combinedUtilisation) +
-            ")",
-        "Kippen: M,cr = " + fixedNumber(f.Mcr, 2) + " kNm, λ,LT = " + fixedNumber(f.lambdaLT, 3) +
-            ", χ,LT = " + fixedNumber(f.chiLT, 3) +
-            " (χ,LT · zul. σ = " + fixedNumber(f.bucklingAllowable, 3) + " N/mm², Ausnutzung " +
-            percentText(f.bucklingUtilisation) + ")"};
-
-    std::vector<std::string> failed;
-    if (!f.shearHolds()) {
-        t.notes.push_back("Schub nicht erfüllt: τ,max = " + fixedNumber(f.tauMax, 3) +
-                          " N/mm² > zul. τ = " + fixedNumber(f.tauAllowable, 3) + " N/mm².");
-        failed.push_back("Schub");
+    section.preamble = group.preamble;
+    for (const CheckResult* check : members) {
+        CheckSteps steps{std::string(check->title), check->remark, {}};
+        for (const WorkedStep& step : check->steps) {
+            steps.lines.push_back(workingLine(step));
+        }
+        section.checks.push_back(std::move(steps));
+        section.results.push_back(check->summary);
+        if (!check->note.empty()) {
+            section.notes.push_back(check->note);
+        }
+        if (check->fails()) {
+            section.failed += (section.failed.empty() ? group.failedPrefix : std::string(", ")) +
+                              std::string(check->name);
+        }
     }
-    if (!f.combinedHolds()) {
-        t.notes.push_back("Vergleichsspannung nicht erfüllt: σ,v = " + fixedNumber(f.sigmaV, 3) +
-                          " N/mm² > zul. σ = " + sigzul + " N/mm².");
-        failed.push_back("Vergleichsspannung");
-    }
-    if (!f.bucklingHolds()) {
-        t.notes.push_back("Kippen nicht erfüllt, falls der Obergurt nicht seitlich gehalten ist: "
-                          "σ,max = " +
-                          fixedNumber(f.sigmaMax, 3) + " N/mm² > χ,LT · zul. σ = " +
-                          fixedNumber(f.bucklingAllowable, 3) + " N/mm².");
-        failed.push_back("Kippen ohne seitliche Halterung");
-    }
-    for (const std::string& check : failed) {
-        t.failed += (t.failed.empty() ? "Weitere Nachweise nicht erfüllt: " : ", ") + check;
-    }
-    return t;
+    return section;
 }
 
 std::vector<std::string> method(bool point) {
@@ -428,32 +371,21 @@ std::string ExactLine::text() const {
            programFigure + " " + unit + ", " + deviation + ")";
 }
 
-std::string germanNumber(double value, int significantDigits) {
-    char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
-                                   significantDigits);
-    std::string out(text, end.ptr);
-    for (char& c : out) {
-        c = c == '.' ? ',' : c == 'e' ? 'E' : c;
-    }
-    return out;
-}
-
-double lineValue(const BeamModel& beam, BeamLine line, double x) {
+double lineValue(const SpanPoint& point, BeamLine line) {
     switch (line) {
     case BeamLine::Shear:
-        return shearForce(beam, x);
+        return point.shear;
     case BeamLine::Moment:
-        return bendingMoment(beam, x);
+        return point.moment;
     case BeamLine::Deflection:
         break;
     }
-    return deflection(beam, x);
+    return point.deflection;
 }
 
 RecordModel recordModel(const CalculationRecord& record) {
-    const FinishedCalculation& c = record.calculation;
-    const BeamSection& section = kSectionTable.at(c.sectionRow);
+    const Calculation& c = *record.calculation;
+    const BeamSection& section = c.section();
     const SectionChoice choice = chooseSection(section.listEntry);
     const RecordTime& t = record.calculatedAt;
     RecordModel m;
@@ -494,8 +426,8 @@ RecordModel recordModel(const CalculationRecord& record) {
         m.sectionTexts[i] = v.caption + " = " + v.value + " " + v.unit;
     }
     for (const auto& [field, name, unit] : kInputCaptions) {
-        if (c.texts.isVisible(field)) {
-            m.inputs.push_back({std::string(name), c.texts[field], std::string(unit)});
+        if (c.request.texts.isVisible(field)) {
+            m.inputs.push_back({std::string(name), c.request.texts[field], std::string(unit)});
         }
     }
     m.deflectionLimit = "l/" + std::to_string(c.values.input.fmaxteiler);
@@ -522,23 +454,20 @@ RecordModel recordModel(const CalculationRecord& record) {
                          std::string(kToMillimetresText) + " ergibt die Durchbiegung in mm.";
     m.workings = workingLines(c);
 
-    m.beam = beamModel(c.values);
-    m.exact = exactMaxima(m.beam);
-    m.exactLines = exactLines(m.exact, c);
-    m.exactNotes = exactVerdictNotes(m.exact, c);
-    m.diagrams = diagrams(m.beam, m.exact, m.pointLoad);
+    m.lines = c.lines;
+    m.exactLines = exactLines(c.exact, c);
+    m.exactNotes = exactVerdictNotes(c.exact, c);
+    m.diagrams = diagrams(m.lines, c.exact, m.pointLoad);
     m.places.push_back({0, fixedNumber(0, 3)});
     if (m.pointLoad) {
-        m.places.push_back({m.beam.la, fixedNumber(m.beam.la, 3)});
+        m.places.push_back({m.lines.la, fixedNumber(m.lines.la, 3)});
     }
-    m.places.push_back({m.beam.l, fixedNumber(m.beam.l, 3)});
-    m.spanDimension = "l = " + fixedNumber(m.beam.l, 3) + " m";
+    m.places.push_back({m.lines.l, fixedNumber(m.lines.l, 3)});
+    m.spanDimension = "l = " + fixedNumber(m.lines.l, 3) + " m";
 
-    WorkedSteps furtherSteps;
-    const std::optional<FurtherChecks> further =
-        furtherChecks(c.values, section.dimensions, &furtherSteps);
-    m.furtherHeading = "Weitere Nachweise";
-    m.further = furtherChecksText(c, further, furtherSteps);
+    for (const CheckGroupText& group : c.groups) {
+        m.checkSections.push_back(checkSection(group, c.checks));
+    }
 
     m.copy = positionFields;
     m.copy.insert(m.copy.end(), {{"Programm", m.programTitle, ""},
@@ -558,14 +487,12 @@ RecordModel recordModel(const CalculationRecord& record) {
         m.copy.push_back(
             {line.symbol + " genau (x = " + line.place + " m)", line.value, line.unit});
     }
-    // The checks beyond the verdict, each as the stress it rests on.
-    if (further) {
-        m.copy.push_back({"Schubspannung τ,max", fixedNumber(further->tauMax, 3), "N/mm²",
-                          !further->shearHolds()});
-        m.copy.push_back({"Vergleichsspannung σ,v", fixedNumber(further->sigmaV, 3), "N/mm²",
-                          !further->combinedHolds()});
-        m.copy.push_back({"Kippen: χ,LT · zul. σ", fixedNumber(further->bucklingAllowable, 3),
-                          "N/mm²", !further->bucklingHolds()});
+    // The checks beyond the verdict, each with the figure it rests on.
+    for (const CheckResult& check : c.checks) {
+        if (check.copy) {
+            m.copy.push_back(
+                {check.copy->caption, check.copy->value, check.copy->unit, check.fails()});
+        }
     }
 
     m.checkPacket = checkPacket(storedCheck(record), m.pdfTitle, m.programTitle);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "beam_lines.h"
 #include "calculation_record.h"
+#include "number_text.h"
 #include "result_evaluation.h"
 
 #include <array>
@@ -52,28 +52,22 @@ struct ExactLine {
     std::string text() const;
 };
 
-// The beam's true maxima, found along the span rather than by the program's simplifications.
-struct ExactMaxima {
-    Maximum moment;     // kNm
-    double stress = 0;  // N/mm², at the moment's place
-    Maximum deflection; // mm
-};
-
-// The checks beyond the verdict, as the record writes them: each check's worked lines under a
-// title, the three results in fixed form, a note for each that fails, and the two sentences on
-// what the buckling check assumes and what none of the checks covers.
-struct FurtherCheckGroup {
+// A group of checks as the record writes it on a page of its own: each check's worked lines
+// under its title, the results in one line each, a note for each that fails, what the group
+// assumes and leaves out, and the line that names the failing checks.
+struct CheckSteps {
     std::string title;  // "Schub im Steg"
     std::string remark; // a sentence before the lines; empty where none is needed
     std::vector<WorkingLine> lines;
 };
-struct FurtherChecksText {
+struct CheckSection {
     bool computed = false;
-    std::string sectionData; // the section's shape as the checks use it
-    std::vector<FurtherCheckGroup> groups;
-    std::vector<std::string> results; // τ,max, σ,v, Kippen
-    std::vector<std::string> notes;   // one for each check that fails
-    std::vector<std::string> assumptions;
+    std::string heading;               // "Weitere Nachweise"
+    std::vector<std::string> preamble; // the data the checks rest on
+    std::vector<CheckSteps> checks;
+    std::vector<std::string> results;
+    std::vector<std::string> notes; // one for each check that fails
+    std::vector<std::string> closing;
     std::string failed; // "Weitere Nachweise nicht erfüllt: Schub, …"; empty when all hold
 };
 
@@ -128,8 +122,7 @@ struct RecordModel {
     std::string workingsPreamble;
     std::vector<WorkingLine> workings;
 
-    BeamModel beam;
-    ExactMaxima exact;
+    SpanLines lines; // the shear, moment and deflection along the span
     std::array<ExactLine, 3> exactLines;
     std::vector<std::string> exactNotes; // where an exact maximum decides otherwise
     std::array<Diagram, 3> diagrams;     // shear, moment, deflection
@@ -137,8 +130,8 @@ struct RecordModel {
     std::vector<std::pair<double, std::string>> places;
     std::string spanDimension; // "l = 5,000 m"
 
-    std::string furtherHeading; // "Weitere Nachweise"
-    FurtherChecksText further;
+    // The groups of checks beyond the verdict, each on the record's pages in this order.
+    std::vector<CheckSection> checkSections;
 
     // The copy, line by line; an empty field is the blank line between data and results.
     std::vector<RecordField> copy;
@@ -149,11 +142,7 @@ RecordModel recordModel(const CalculationRecord& record);
 // The word that marks an inadmissible value, so that a black-and-white print still shows it.
 inline constexpr std::string_view kInadmissibleMark = "unzulässig";
 
-// A value as the calculation used it, in German notation: up to ten significant digits, no
-// trailing zeros, no thousands separator ("10,601", "2,645751311", "1E-05").
-std::string germanNumber(double value, int significantDigits = 10);
-
-// A line's value at x metres from A.
-double lineValue(const BeamModel& beam, BeamLine line, double x);
+// A line's value at a point along the span.
+double lineValue(const SpanPoint& point, BeamLine line);
 
 } // namespace ipb

@@ -67,22 +67,16 @@ bool StoredCheck::operator==(const StoredCheck& other) const {
            position == other.position && calculatedAt == other.calculatedAt;
 }
 
-int inputBoxLength(InputField field) {
-    // The safety is a small number ("1,5"); the loads and lengths take six characters.
-    return field == InputField::sic ? 4 : 6;
-}
-
 StoredCheck storedCheck(const CalculationRecord& record) {
-    const FinishedCalculation& c = record.calculation;
+    const CheckRequest& request = record.calculation->request;
     StoredCheck check;
-    // The load case as the windows showed it: the point-load box is there only with a point load.
-    check.pointLoad = c.texts.isVisible(InputField::F);
-    check.sectionRow = c.sectionRow;
-    check.limit = c.values.input.fmaxteiler;
+    check.pointLoad = request.pointLoad();
+    check.sectionRow = request.section.row;
+    check.limit = request.limit;
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
-        if (c.texts.isVisible(field)) {
-            check.texts[field] = c.texts[field];
+        if (request.texts.isVisible(field)) {
+            check.texts[field] = request.texts[field];
             check.texts.setVisible(field);
         }
     }

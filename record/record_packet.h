@@ -31,9 +31,6 @@ StoredCheck storedCheck(const CalculationRecord& record);
 std::string checkPacket(const StoredCheck& check, std::string_view title,
                         std::string_view creatorTool);
 
-// The longest text each input box takes, as the input window's boxes are designed.
-int inputBoxLength(InputField field);
-
 enum class PacketProblem {
     None,
     NoCheck, // no packet of this program: another PDF, not a PDF, or a record from before

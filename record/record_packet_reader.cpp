@@ -1,6 +1,6 @@
 #include "record_packet.h"
 
-#include "input_rules.h"
+#include "check_request.h"
 #include "record_packet_names.h"
 #include "section_table.h"
 
@@ -157,7 +157,7 @@ std::optional<StoredCheck> checkFrom(const OwnElements& own) {
 
     // Only the load case's boxes, and no text longer than its box takes.
     InputTexts shown;
-    showLoadCaseBoxes(shown, check.pointLoad);
+    showLoadCaseBoxes(shown, check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad);
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         if (!shown.isVisible(field)) {
@@ -168,7 +168,7 @@ std::optional<StoredCheck> checkFrom(const OwnElements& own) {
         }
         check.texts.setVisible(field);
         if (own.boxes[i]) {
-            if (own.boxes[i]->size() > inputBoxLength(field)) {
+            if (own.boxes[i]->size() > boxLength(field)) {
                 return std::nullopt;
             }
             check.texts[field] = own.boxes[i]->toStdString();

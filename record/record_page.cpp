@@ -223,9 +223,11 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     page.text(pad, page.width() - pad, qtText(record.verdictDetail), body);
     page.y += page.lineHeight(body);
     // The checks beyond the verdict, named only when one of them fails.
-    if (!record.further.failed.empty()) {
-        page.text(pad, page.width() - pad, qtText(record.further.failed), bold, kRed);
-        page.y += page.lineHeight(bold);
+    for (const CheckSection& section : record.checkSections) {
+        if (!section.failed.empty()) {
+            page.text(pad, page.width() - pad, qtText(section.failed), bold, kRed);
+            page.y += page.lineHeight(bold);
+        }
     }
     page.y += pad;
     // The report window's colour as a frame; the words above carry the verdict in grey print.
@@ -281,16 +283,15 @@ void paintExactMaxima(PageWriter& page, const RecordModel& record) {
     paintNotes(page, record.exactNotes);
 }
 
-void paintFurtherChecks(PageWriter& page, const RecordModel& record) {
-    const FurtherChecksText& further = record.further;
-    page.heading(qtText(record.furtherHeading));
+void paintCheckSection(PageWriter& page, const CheckSection& further) {
+    page.heading(qtText(further.heading));
     const QFont small = recordFont(kSmallPoints);
     const QFont smallBold = recordFont(kSmallPoints, true);
     const QFont body = recordFont(kBodyPoints);
-    if (!further.sectionData.empty()) {
-        page.paragraph(0, page.width(), qtText(further.sectionData), small);
+    for (const std::string& paragraph : further.preamble) {
+        page.paragraph(0, page.width(), qtText(paragraph), small);
     }
-    for (const FurtherCheckGroup& group : further.groups) {
+    for (const CheckSteps& group : further.checks) {
         page.y += page.mm(1.2);
         page.paragraph(0, page.width(), qtText(group.title), smallBold);
         if (!group.remark.empty()) {
@@ -307,7 +308,7 @@ void paintFurtherChecks(PageWriter& page, const RecordModel& record) {
     }
     paintNotes(page, further.notes);
     page.y += page.mm(2);
-    for (const std::string& assumption : further.assumptions) {
+    for (const std::string& assumption : further.closing) {
         page.paragraph(0, page.width(), qtText(assumption), small);
         page.y += page.mm(0.6);
     }
@@ -352,17 +353,20 @@ QPageLayout recordPageLayout() {
 void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // The further checks stay together: below the exact maxima where they fit, else on a page of
-    // their own. Both are measured first, so that every footer can count the pages.
-    bool ownPage = false;
-    {
+    // The first group of checks stays together below the exact maxima where it fits, else on a
+    // page of its own; every further group starts a page of its own. Page 2 is measured first,
+    // so that every footer can count the pages.
+    const std::vector<CheckSection>& sections = record.checkSections;
+    bool firstOnOwnPage = false;
+    if (!sections.empty()) {
         PageWriter workings(painter, true);
         paintWorkingsPage(workings, record);
-        PageWriter further(painter, true);
-        paintFurtherChecks(further, record);
-        ownPage = workings.y + further.y > footerTop(workings) - workings.mm(2);
+        PageWriter first(painter, true);
+        paintCheckSection(first, sections.front());
+        firstOnOwnPage = workings.y + first.y > footerTop(workings) - workings.mm(2);
     }
-    const int pages = ownPage ? 3 : 2;
+    const std::size_t ownPages = sections.size() - (sections.empty() || firstOnOwnPage ? 0 : 1);
+    const int pages = 2 + static_cast<int>(ownPages);
     {
         PageWriter page(painter);
         paintHeader(page, record);
@@ -377,17 +381,17 @@ void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel
     {
         PageWriter page(painter);
         paintWorkingsPage(page, record);
-        if (!ownPage) {
-            paintFurtherChecks(page, record);
+        if (!sections.empty() && !firstOnOwnPage) {
+            paintCheckSection(page, sections.front());
         }
         paintFooter(page, record, 2, pages);
     }
-    if (ownPage) {
+    for (std::size_t i = sections.size() - ownPages; i < sections.size(); ++i) {
         device.newPage();
         PageWriter page(painter);
         paintHeader(page, record);
-        paintFurtherChecks(page, record);
-        paintFooter(page, record, 3, pages);
+        paintCheckSection(page, sections[i]);
+        paintFooter(page, record, 3 + static_cast<int>(i - (sections.size() - ownPages)), pages);
     }
     painter.restore();
 }

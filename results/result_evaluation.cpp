@@ -6,8 +6,6 @@ namespace ipb {
 namespace {
 
 constexpr std::string_view kBelowTenThousandth = "< 0,0001";
-constexpr std::string_view kBelowThousandth = "< 0,001";
-constexpr std::string_view kAboveThousand = "> 1000";
 
 TextColour redIf(bool inadmissible) {
     return inadmissible ? TextColour::Red : TextColour::Normal;
@@ -40,13 +38,10 @@ ResultView evaluateResults(const CalculationValues& values, char decimalSeparato
 
     rows[RowMb].text = force(r.Mb);
 
-    if (r.sigmax < 0.001) {
-        rows[RowSigmax] = {std::string(kBelowThousandth), TextColour::Normal};
-    } else if (r.sigmax > 1000) {
-        rows[RowSigmax] = {std::string(kAboveThousand), TextColour::Red};
-    } else {
-        rows[RowSigmax] = {three(r.sigmax), redIf(r.sigmax > r.sigzul)};
-    }
+    // "> 1000" is red whatever the allowable stress, "< 0,001" never.
+    rows[RowSigmax] = {stressText(r.sigmax, decimalSeparator),
+                       r.sigmax < 0.001 ? TextColour::Normal
+                                        : redIf(r.sigmax > 1000 || r.sigmax > r.sigzul)};
 
     rows[RowSigzul].text = three(r.sigzul);
 
@@ -62,11 +57,8 @@ ResultView evaluateResults(const CalculationValues& values, char decimalSeparato
     }
 
     const bool noDeflection = r.fmax < 0.001;
-    if (noDeflection) {
-        rows[RowFmax] = {std::string(kBelowThousandth), TextColour::Normal};
-    } else {
-        rows[RowFmax] = {three(r.fmax), redIf(r.fmax > r.fzul)};
-    }
+    rows[RowFmax] = {deflectionText(r.fmax, decimalSeparator),
+                     noDeflection ? TextColour::Normal : redIf(r.fmax > r.fzul)};
     rows[RowFzul].text = noDeflection ? std::string(kNotRequired) : three(r.fzul);
 
     view.stressFailed = r.sigmax > r.sigzul;

@@ -3,66 +3,110 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace ipb {
-namespace {
 
-std::string percentOf(double value, double allowable, char decimalSeparator) {
-    const double percent = 100 * value / allowable;
-    return std::isfinite(percent) ? textFromNumber(percent, 1, decimalSeparator) + " %" : "";
+bool SectionCheck::passes() const {
+    return outcome.succeeded() && outcome.calculation->view.verdict == Verdict::Pass;
 }
 
-} // namespace
+bool SectionCheck::holds(const std::function<bool(const CheckResult&)>& picks) const {
+    if (!outcome.succeeded()) {
+        return false;
+    }
+    const CheckResults& checks = outcome.calculation->checks;
+    return std::none_of(checks.begin(), checks.end(),
+                        [&](const CheckResult& c) { return picks(c) && c.fails(); });
+}
 
-SectionComparison compareSections(const InputTexts& texts, DeflectionLimit limit,
-                                  const CalculationValues& carried, char decimalSeparator) {
+SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
+                                  char decimalSeparator) {
     SectionComparison comparison;
     for (std::size_t i = 0; i < kSectionTable.size(); ++i) {
         SectionCheck& check = comparison[i];
         check.section = &kSectionTable[i];
-        check.outcome = calculate(texts, check.section->values, limit, carried, decimalSeparator);
-        if (check.outcome.succeeded()) {
-            const BeamResult& r = check.outcome.values.result;
-            check.stressUtilisation = percentOf(r.sigmax, r.sigzul, decimalSeparator);
-            check.deflectionUtilisation = percentOf(r.fmax, r.fzul, decimalSeparator);
-            check.further = furtherChecks(check.outcome.values, check.section->dimensions);
-        }
-        if (const auto& f = check.further) {
-            check.strengthUtilisation = percentOf(
-                std::max(f->shearUtilisation, f->combinedUtilisation), 100, decimalSeparator);
-            check.bucklingUtilisation = percentOf(f->bucklingUtilisation, 100, decimalSeparator);
-        }
+        CheckRequest withSection = request;
+        withSection.section = SectionId{i};
+        check.outcome = calculate(withSection, carried, decimalSeparator);
     }
     return comparison;
 }
 
-namespace {
-
-template <class Holds> int lightest(const SectionComparison& comparison, Holds holds) {
+int lightestHolding(const SectionComparison& comparison,
+                    const std::function<bool(const CheckResult&)>& picks) {
     for (std::size_t i = 0; i < comparison.size(); ++i) {
-        if (holds(comparison[i])) {
+        if (comparison[i].passes() && comparison[i].holds(picks)) {
             return static_cast<int>(i);
         }
     }
     return -1;
 }
 
+int lightestPassing(const SectionComparison& comparison) {
+    return lightestHolding(comparison, [](const CheckResult&) { return false; });
+}
+
+namespace {
+
+// The columns in the order the list of checks gives them, each once.
+std::vector<std::string> checkColumns(const CheckResults& checks) {
+    std::vector<std::string> headers;
+    const auto add = [&](std::string_view header) {
+        if (!header.empty() && std::find(headers.begin(), headers.end(), header) == headers.end()) {
+            headers.emplace_back(header);
+        }
+    };
+    for (const CheckResult& check : checks) {
+        add(check.figureColumn);
+        add(check.comparisonColumn);
+    }
+    return headers;
+}
+
+std::vector<ComparisonCell> checkCells(const std::vector<std::string>& headers,
+                                       const CheckResults& checks, char decimalSeparator) {
+    std::vector<ComparisonCell> cells;
+    for (const std::string& header : headers) {
+        ComparisonCell cell;
+        std::optional<double> largest;
+        for (const CheckResult& check : checks) {
+            if (check.figureColumn == header) {
+                cell.text = check.figure;
+            }
+            if (check.comparisonColumn != header) {
+                continue;
+            }
+            if (check.utilisation) {
+                largest = std::max(largest.value_or(*check.utilisation), *check.utilisation);
+            }
+            // The verdict's own columns stand beside the verdict, which says so already.
+            cell.red = cell.red || (check.group != CheckGroup::Verdict && check.fails());
+        }
+        if (largest) {
+            cell.text = textFromNumber(*largest, 1, decimalSeparator) + " %";
+        }
+        cells.push_back(std::move(cell));
+    }
+    return cells;
+}
+
 } // namespace
 
-int lightestPassing(const SectionComparison& comparison) {
-    return lightest(comparison, [](const SectionCheck& c) { return c.passes(); });
-}
-
-int lightestHoldingStrength(const SectionComparison& comparison) {
-    return lightest(comparison,
-                    [](const SectionCheck& c) { return c.passes() && c.holdsStrength(); });
-}
-
-int lightestHoldingAll(const SectionComparison& comparison) {
-    return lightest(comparison, [](const SectionCheck& c) {
-        return c.passes() && c.holdsStrength() && c.holdsBuckling();
-    });
+ComparisonTable comparisonTable(const SectionComparison& comparison, char decimalSeparator) {
+    ComparisonTable table;
+    for (const SectionCheck& check : comparison) {
+        if (check.outcome.succeeded()) {
+            table.headers = checkColumns(check.outcome.calculation->checks);
+            break;
+        }
+    }
+    for (const SectionCheck& check : comparison) {
+        table.rows.push_back(
+            check.outcome.succeeded()
+                ? checkCells(table.headers, check.outcome.calculation->checks, decimalSeparator)
+                : std::vector<ComparisonCell>(table.headers.size()));
+    }
+    return table;
 }
 
 } // namespace ipb

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "calculation.h"
-#include "further_checks.h"
 #include "section_table.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace ipb {
 
@@ -13,35 +14,36 @@ namespace ipb {
 struct SectionCheck {
     const BeamSection* section = nullptr;
     CalculationOutcome outcome;
-    // How much of the allowable stress and deflection the section uses: "74,3 %".
-    std::string stressUtilisation;
-    std::string deflectionUtilisation;
-    // The checks beyond the verdict: the larger of the shear and combined-stress utilisations,
-    // and that against lateral-torsional buckling, each with whether it holds.
-    std::optional<FurtherChecks> further;
-    std::string strengthUtilisation;
-    std::string bucklingUtilisation;
 
-    bool passes() const { return outcome.succeeded() && outcome.view.verdict == Verdict::Pass; }
-    bool holdsStrength() const {
-        return further && further->shearHolds() && further->combinedHolds();
-    }
-    bool holdsBuckling() const { return further && further->bucklingHolds(); }
+    // The verdict of the four windows.
+    bool passes() const;
+    // Every check that the predicate picks holds (a section that was not computed holds none).
+    bool holds(const std::function<bool(const CheckResult&)>& picks) const;
 };
 
 using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;
 
-// The same typed inputs and deflection limit with each of the twelve sections, lightest first,
-// each through exactly the calculation the compute command runs.
-SectionComparison compareSections(const InputTexts& texts, DeflectionLimit limit,
-                                  const CalculationValues& carried, char decimalSeparator);
+// The same request with each of the twelve sections, lightest first, each through exactly the
+// calculation the compute command runs.
+SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
+                                  char decimalSeparator);
 
-// The row of the lightest section that passes, or -1 when none does.
+// The row of the lightest section that passes the verdict and holds every check the predicate
+// picks, or -1 when none does.
+int lightestHolding(const SectionComparison& comparison,
+                    const std::function<bool(const CheckResult&)>& picks);
 int lightestPassing(const SectionComparison& comparison);
 
-// The lightest that passes and also holds in shear and combined stress; the lightest that
-// besides holds against lateral-torsional buckling. -1 when none does.
-int lightestHoldingStrength(const SectionComparison& comparison);
-int lightestHoldingAll(const SectionComparison& comparison);
+// The comparison as a table: each check gives the column of the figure it rests on, where it
+// has one, and its column of utilisations, which shows the largest of the checks that enter it.
+struct ComparisonCell {
+    std::string text;
+    bool red = false;
+};
+struct ComparisonTable {
+    std::vector<std::string> headers; // the columns the checks give, after section and q0
+    std::vector<std::vector<ComparisonCell>> rows;
+};
+ComparisonTable comparisonTable(const SectionComparison& comparison, char decimalSeparator);
 
 } // namespace ipb

@@ -1,7 +1,7 @@
 // The check filed inside a record PDF: written and read back unchanged, and every bad file
 // refused with its message, found by a byte scan alone.
 
-#include "input_rules.h"
+#include "check_request.h"
 #include "record_opening.h"
 #include "record_packet.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 StoredCheck check(bool point, std::size_t row, DeflectionLimit limit, PositionFields position) {
     StoredCheck c{point, row, limit, {}, std::move(position), {2026, 12, 8, 14, 30, 5}};
-    showLoadCaseBoxes(c.texts, point);
+    showLoadCaseBoxes(c.texts, point ? LoadCase::PointLoad : LoadCase::UniformLoad);
     c.texts[InputField::plusq] = point ? "" : "10,5";
     c.texts[InputField::F] = point ? "50" : "";
     c.texts[InputField::la] = point ? "3.25" : "";

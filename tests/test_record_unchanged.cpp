@@ -3,7 +3,6 @@
 // IPB_WRITE_RECORD_DATA=1 the files are written anew instead, for a change meant to show.
 
 #include "calculation.h"
-#include "input_rules.h"
 #include "record_clipboard.h"
 #include "record_pdf.h"
 #include "section_table.h"
@@ -49,20 +48,21 @@ QString pdfText(const QByteArray& pdf) {
 RecordOutputs recordOutputs(const Case& c) {
     using namespace ipb;
     InputTexts texts;
-    showLoadCaseBoxes(texts, c.point);
+    const LoadCase loadCase = c.point ? LoadCase::PointLoad : LoadCase::UniformLoad;
     const auto fields = c.point ? std::vector{InputField::plusq, InputField::F, InputField::la,
                                               InputField::lb, InputField::sic}
                                 : std::vector{InputField::plusq, InputField::l, InputField::sic};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         texts[fields[i]] = c.typed[qsizetype(i)].toStdString();
     }
-    const auto row = std::size_t(c.row);
-    const auto out = calculate(texts, kSectionTable[row].values, DeflectionLimit(c.limit), {}, ',');
+    const CheckRequest request =
+        checkRequest(loadCase, SectionId{std::size_t(c.row)}, DeflectionLimit(c.limit), texts);
+    const auto out = calculate(request, {}, ',', Detail::Record);
     if (!out.succeeded()) {
         return {};
     }
     const auto typed = [&c](int i) { return c.position.value(i).toStdString(); };
-    const RecordModel model = recordModel({{texts, row, out.values, out.view},
+    const RecordModel model = recordModel({out.calculation,
                                            {2026, 12, 8, 14, c.minute, 5},
                                            {typed(0), typed(1), typed(2), typed(3)}});
     QBuffer pdf;

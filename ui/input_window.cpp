@@ -1,6 +1,6 @@
 #include "input_window.h"
 
-#include "input_rules.h"
+#include "check_request.h"
 #include "section_table.h"
 #include "sound_cue.h"
 #include "tab_order.h"
@@ -15,8 +15,6 @@
 namespace ipb {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 constexpr int kNotACharacter = -1;
 
 // The character code a key press delivers to the boxes, or kNotACharacter for keys that edit
@@ -24,10 +22,10 @@ constexpr int kNotACharacter = -1;
 int characterCode(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Backspace:
-        return kBackspace;
+        return kBackspaceCode;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return kEnter;
+        return kEnterCode;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
@@ -39,12 +37,6 @@ int characterCode(const QKeyEvent& key) {
         return kNotACharacter;
     }
     return key.text().at(0).unicode();
-}
-
-// Digits, comma and point: nothing else can make a number here. The minus sign is refused,
-// loads and lengths are positive.
-int keepNumberCharacter(int keyAscii) {
-    return keyAscii >= ',' && keyAscii <= '9' && keyAscii != '-' && keyAscii != '/' ? keyAscii : 0;
 }
 
 } // namespace
@@ -136,20 +128,23 @@ void InputWindow::TrgWahl_Click() {
 }
 
 void InputWindow::setUpLoadCase(LoadCase loadCase) {
+    loadCase_ = loadCase;
     const bool pointLoad = loadCase == LoadCase::PointLoad;
     ui.BildLastf1->setVisible(!pointLoad);
     ui.BildLastf2->setVisible(pointLoad);
     setCaption(ui.Lab_F_q, pointLoad ? QStringLiteral("F+q") : QStringLiteral("q"));
-    InputTexts boxes;
-    showLoadCaseBoxes(boxes, pointLoad);
     // The safety box and its caption are always there; the others come and go with their
     // captions.
     for (const auto& [field, caption] :
          {std::pair{InputField::plusq, ui.LabEing_plusq}, std::pair{InputField::F, ui.LabEing_F},
           std::pair{InputField::la, ui.LabEing_la}, std::pair{InputField::lb, ui.LabEing_lb},
           std::pair{InputField::l, ui.LabEing_l}}) {
-        caption->setVisible(boxes.isVisible(field));
-        box(field)->setVisible(boxes.isVisible(field));
+        caption->setVisible(boxShown(loadCase, field));
+        box(field)->setVisible(boxShown(loadCase, field));
+    }
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        box(field)->setMaxLength(boxLength(field));
     }
     if (pointLoad) {
         // +q first, right after the section list, then F, la, lb and the safety.
@@ -179,7 +174,7 @@ bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const int keyAscii = characterCode(*key);
 
-    if (keyAscii == kEnter) {
+    if (keyAscii == kEnterCode) {
         if (auto* button = qobject_cast<QPushButton*>(watched)) {
             button->click();
             return true;
@@ -203,7 +198,7 @@ bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InputWindow::TrgWahl_KeyPress(int keyAscii) {
-    if (keyAscii != kEnter) {
+    if (keyAscii != kEnterCode) {
         return;
     }
     if (isOnScreen(ui.TextInput_l)) {
@@ -215,31 +210,24 @@ void InputWindow::TrgWahl_KeyPress(int keyAscii) {
 }
 
 int InputWindow::TextInput_KeyPress(QLineEdit* box, int keyAscii) {
-    // The safety box takes neither Backspace nor Enter: both go through the filter.
-    if (box != ui.TextInput_nue) {
-        if (keyAscii == kBackspace) {
-            return keyAscii;
-        }
-        if (keyAscii == kEnter) {
-            // Enter walks on to the next box of the same load case; +q goes to the span in the
-            // uniform-load case and to F with a point load, never to a hidden box.
-            QLineEdit* next = nullptr;
-            if (box == ui.TextInput_F) {
-                next = ui.TextInput_la;
-            } else if (box == ui.TextInput_la) {
-                next = ui.TextInput_lb;
-            } else if (box == ui.TextInput_lb || box == ui.TextInput_l) {
-                next = ui.TextInput_nue;
-            } else if (box == ui.TextInput_plusq) {
-                next = isOnScreen(ui.TextInput_l) ? ui.TextInput_l : ui.TextInput_F;
-            }
-            if (next && isOnScreen(next)) {
-                focusWithTextSelected(next);
-            }
-            return keyAscii;
+    const InputField field = fieldOf(box);
+    const int kept = keptCharacter(field, keyAscii);
+    if (kept == kEnterCode) {
+        // Never to a hidden box.
+        if (const auto next = nextBoxOnEnter(loadCase_, field); next && isOnScreen(this->box(*next))) {
+            focusWithTextSelected(this->box(*next));
         }
     }
-    return keepNumberCharacter(keyAscii);
+    return kept;
+}
+
+InputField InputWindow::fieldOf(const QLineEdit* b) const {
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        if (box(static_cast<InputField>(i)) == b) {
+            return static_cast<InputField>(i);
+        }
+    }
+    return InputField::sic;
 }
 
 void InputWindow::Timer1_Timer() {
@@ -263,10 +251,33 @@ InputTexts InputWindow::typedTexts() const {
     return texts;
 }
 
+CheckRequest InputWindow::request() const {
+    const auto row = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
+    return checkRequest(loadCase_, SectionId{row}, values_.input.fmaxteiler, typedTexts());
+}
+
+void InputWindow::showRequest(const CheckRequest& request) {
+    // The reading admits only the three limits the options offer.
+    for (const auto& [option, divisor] : deflectionOptions()) {
+        if (divisor == request.limit) {
+            option->setChecked(true);
+        }
+    }
+    ui.TrgWahl->setCurrentRow(static_cast<int>(request.section.row));
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        QLineEdit* b = box(field);
+        if (request.texts.isVisible(field) && isOnScreen(b)) {
+            // Past the key filter, within the box's length, as Ctrl+V would.
+            b->clear();
+            b->insert(qtText(request.texts[field]));
+        }
+    }
+}
+
 void InputWindow::CmdBerech_Click() {
-    const InputTexts texts = typedTexts();
-    const CalculationOutcome outcome = calculate(texts, values_.section, values_.input.fmaxteiler,
-                                                 values_, localeDecimalSeparator());
+    const CalculationOutcome outcome =
+        calculate(request(), values_, localeDecimalSeparator(), Detail::Record);
     values_ = outcome.values;
     if (outcome.rejected) {
         ui.CmdBerech->setEnabled(false);
@@ -280,7 +291,7 @@ void InputWindow::CmdBerech_Click() {
                     QStringLiteral("Rechenfehler - Eingaben prüfen! "));
         return;
     }
-    ErgAusgabe(outcome, texts);
+    ErgAusgabe(outcome);
 }
 
 void InputWindow::computeWithSection(int row) {
@@ -289,24 +300,8 @@ void InputWindow::computeWithSection(int row) {
     CmdBerech_Click();
 }
 
-void InputWindow::computeFiledCheck(DeflectionLimit limit, int sectionRow,
-                                    const InputTexts& texts) {
-    // The reading admits only the three limits the options offer.
-    for (const auto& [option, divisor] : deflectionOptions()) {
-        if (divisor == limit) {
-            option->setChecked(true);
-        }
-    }
-    ui.TrgWahl->setCurrentRow(sectionRow);
-    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
-        const auto field = static_cast<InputField>(i);
-        QLineEdit* b = box(field);
-        if (texts.isVisible(field) && isOnScreen(b)) {
-            // Past the key filter, within the box's length, as Ctrl+V would.
-            b->clear();
-            b->insert(qtText(texts[field]));
-        }
-    }
+void InputWindow::computeFiledCheck(const CheckRequest& request) {
+    showRequest(request);
     // The button as the timer would leave it; a box left empty keeps it off and the engineer
     // finds the check typed in but not computed.
     Timer1_Timer();
@@ -315,12 +310,11 @@ void InputWindow::computeFiledCheck(DeflectionLimit limit, int sectionRow,
     }
 }
 
-void InputWindow::ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts) {
+void InputWindow::ErgAusgabe(const CalculationOutcome& outcome) {
     lockForResults();
-    // The calculation is handed on whole, taken now: the boxes may be edited later while its
-    // results stay on screen.
-    const auto sectionRow = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
-    emit calculated({texts, sectionRow, outcome.values, outcome.view});
+    // The calculation is handed on whole: the boxes may be edited later while its results stay
+    // on screen.
+    emit calculated(outcome.calculation);
 }
 
 void InputWindow::playWarning() {

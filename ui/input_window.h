@@ -2,7 +2,7 @@
 
 #include "beam_values.h"
 #include "calculation.h"
-#include "load_case.h"
+#include "check_request.h"
 #include "ui_input_window.h"
 
 #include <QWidget>
@@ -44,14 +44,17 @@ class InputWindow : public QWidget {
     // A filed check opened again: the deflection limit and the section chosen, the texts put
     // into the load case's boxes as a paste would put them, and "Berechnen" clicked, so the
     // usual reading accepts or rejects them with its usual messages.
-    void computeFiledCheck(DeflectionLimit limit, int sectionRow, const InputTexts& texts);
+    void computeFiledCheck(const CheckRequest& request);
+
+    // The check the controls hold: load case, section, deflection limit and the typed boxes.
+    CheckRequest request() const;
 
     // The warning cue of a failed check, played by the window's own sound control.
     void playWarning();
 
   signals:
     // A calculation reached its results; the inputs are locked by then.
-    void calculated(const ipb::FinishedCalculation& calculation);
+    void calculated(std::shared_ptr<const ipb::Calculation> calculation);
     void backRequested();
     void quitRequested();
     // The window was brought to the front while it is locked for results on screen: a click on
@@ -73,7 +76,10 @@ class InputWindow : public QWidget {
     void CmdBerech_Click();
     void CmdBack_Click();
     void CmdQuit_Click();
-    void ErgAusgabe(const CalculationOutcome& outcome, const InputTexts& texts);
+    void ErgAusgabe(const CalculationOutcome& outcome);
+    // Writes the controls from a request: the deflection option, the section and the boxes.
+    void showRequest(const CheckRequest& request);
+    InputField fieldOf(const QLineEdit* box) const;
 
     InputTexts typedTexts() const;
     // The deflection options and the divisor of the span each stands for.
@@ -82,6 +88,7 @@ class InputWindow : public QWidget {
     bool isOnScreen(const QWidget* w) const { return !w->isHidden(); }
 
     CalculationValues& values_;
+    LoadCase loadCase_ = LoadCase::UniformLoad;
     Ui::FrmHaupt ui;
     QTimer* Timer1;
     SoundCue* MMControl2;

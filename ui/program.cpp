@@ -83,8 +83,8 @@ StartWindow* Program::createStartWindow() {
 InputWindow* Program::createInputWindow() {
     auto* input = new InputWindow(values);
     QObject::connect(input, &InputWindow::calculated, input,
-                     [this, input](const FinishedCalculation& calculation) {
-                         showCalculation(*input, calculation);
+                     [this, input](std::shared_ptr<const Calculation> calculation) {
+                         showCalculation(*input, std::move(calculation));
                      });
     QObject::connect(input, &InputWindow::activatedWhileLocked, input,
                      [this] { bringResultsToFront(); });
@@ -110,11 +110,12 @@ void Program::backToStart() {
     showStartWindow();
 }
 
-void Program::showCalculation(InputWindow& input, const FinishedCalculation& calculation) {
+void Program::showCalculation(InputWindow& input, std::shared_ptr<const Calculation> calculation) {
     // Filed as it is now, with the engineer's clock: the boxes may be edited later while these
     // results stay on screen.
-    record_ = CalculationRecord{calculation, recordTime(QDateTime::currentDateTime()), position()};
-    const ResultView& view = calculation.view;
+    record_ = CalculationRecord{std::move(calculation), recordTime(QDateTime::currentDateTime()),
+                                position()};
+    const ResultView& view = record_->calculation->view;
 
     ResultsWindow& results = resultsWindow.touch();
     results.showResults(view);
@@ -190,13 +191,12 @@ void Program::chooseLightestSection(QWidget* over) {
     if (!record_) {
         return;
     }
-    const FinishedCalculation& onScreen = record_->calculation;
+    const Calculation& onScreen = *record_->calculation;
     const SectionComparison comparison =
-        compareSections(onScreen.texts, onScreen.values.input.fmaxteiler, onScreen.values,
-                        localeDecimalSeparator());
+        compareSections(onScreen.request, onScreen.values, localeDecimalSeparator());
     // Modal to the whole program, but it does not hold up the event loop: the program goes on
     // answering while the engineer reads the table.
-    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(onScreen.sectionRow), over);
+    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(onScreen.request.section.row), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
@@ -269,9 +269,10 @@ void Program::openFiledCheck(const QString& path) {
     }
     const StoredCheck& check = *file.check;
     position_ = check.position;
-    openInputWindow(check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad);
-    inputWindow.touch().computeFiledCheck(check.limit, static_cast<int>(check.sectionRow),
-                                          check.texts);
+    const LoadCase loadCase = check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad;
+    openInputWindow(loadCase);
+    inputWindow.touch().computeFiledCheck(
+        checkRequest(loadCase, SectionId{check.sectionRow}, check.limit, check.texts));
 }
 
 void Program::setIcon() {

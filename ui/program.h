@@ -16,7 +16,6 @@ class StartWindow;
 class InputWindow;
 class ResultsWindow;
 class ReportWindow;
-enum class LoadCase;
 
 // The four windows, each existing at most once, and the values of the calculation, which the
 // input window owns but which outlive its widgets for the whole run. The windows ask for what
@@ -66,7 +65,7 @@ class Program {
     void openInputWindow(LoadCase loadCase);
     // A finished calculation: filed, written into the results and report windows, the warning
     // sounded on a fail, and the results brought up over the locked input window.
-    void showCalculation(InputWindow& input, const FinishedCalculation& calculation);
+    void showCalculation(InputWindow& input, std::shared_ptr<const Calculation> calculation);
     void backToStart();
     void bringResultsToFront();
     // "Leichtestes Profil suchen…": the calculation on display with every section; the section

@@ -12,7 +12,9 @@ namespace {
 const QColor kCalculatedTint(0xFF, 0xF2, 0xB3);
 const QColor kRed(0xFF, 0x00, 0x00);
 
-enum Column { ProfileColumn, StrengthColumn = 6, BucklingColumn, VerdictColumn };
+// The section and its self weight stand first, the verdict last; the checks give what lies
+// between.
+constexpr int kFirstCheckColumn = 2;
 
 QString lightestText(const SectionComparison& comparison, int row) {
     return row >= 0 ? QStringLiteral("IPB ") +
@@ -35,10 +37,14 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
                             qtText(comparison[static_cast<std::size_t>(lightest)].section->Size)
                       : QStringLiteral("Kein Profil IPB 100 bis 600 reicht aus."));
     // The checks beyond the verdict propose what the verdict alone would not.
+    const auto strength = [](const CheckResult& c) {
+        return c.group == CheckGroup::Further && c.comparisonColumn == "Ausnutzung τ, σv";
+    };
+    const auto further = [](const CheckResult& c) { return c.group == CheckGroup::Further; };
     ui.LabWeitere->setText(QStringLiteral("Mit Schub und Vergleichsspannung: ") +
-                           lightestText(comparison, lightestHoldingStrength(comparison)) +
+                           lightestText(comparison, lightestHolding(comparison, strength)) +
                            QStringLiteral("\nZusätzlich kippsicher ohne seitliche Halterung: ") +
-                           lightestText(comparison, lightestHoldingAll(comparison)));
+                           lightestText(comparison, lightestHolding(comparison, further)));
     if (lightest >= 0) {
         ui.TabProfile->selectRow(lightest);
     } else {
@@ -64,28 +70,35 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
 void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
                                     int lightest) {
     QTableWidget* table = ui.TabProfile;
+    const ComparisonTable cells = comparisonTable(comparison, localeDecimalSeparator());
+    const int verdictColumn = kFirstCheckColumn + static_cast<int>(cells.headers.size());
+    if (!cells.headers.empty()) {
+        QStringList headers{table->horizontalHeaderItem(0)->text(),
+                            table->horizontalHeaderItem(1)->text()};
+        for (const std::string& header : cells.headers) {
+            headers << qtText(header);
+        }
+        headers << table->horizontalHeaderItem(table->columnCount() - 1)->text();
+        table->setColumnCount(static_cast<int>(headers.size()));
+        table->setHorizontalHeaderLabels(headers);
+    }
     table->setRowCount(static_cast<int>(comparison.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
         const SectionCheck& check = comparison[static_cast<std::size_t>(row)];
-        const ResultView& view = check.outcome.view;
         const bool computed = check.outcome.succeeded();
-        const auto rowText = [&](std::size_t r) {
-            return computed && view.rows[r].text ? qtText(*view.rows[r].text) : QString();
-        };
-        const QString cells[] = {QStringLiteral("IPB ") + qtText(check.section->Size),
-                                 QString::number(check.section->values.q0),
-                                 rowText(RowSigmax),
-                                 qtText(check.stressUtilisation),
-                                 rowText(RowFmax),
-                                 qtText(check.deflectionUtilisation),
-                                 qtText(check.strengthUtilisation),
-                                 qtText(check.bucklingUtilisation),
-                                 !computed        ? QStringLiteral("Rechenfehler")
-                                 : check.passes() ? QStringLiteral("zulässig")
-                                                  : QStringLiteral("unzulässig")};
-        for (int column = 0; column < table->columnCount(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setTextAlignment(column == ProfileColumn || column == VerdictColumn
+        std::vector<ComparisonCell> rowCells{
+            {"IPB " + std::string(check.section->Size), false},
+            {std::to_string(check.section->values.q0), false}};
+        const auto& checkCells = cells.rows[static_cast<std::size_t>(row)];
+        rowCells.insert(rowCells.end(), checkCells.begin(), checkCells.end());
+        rowCells.push_back({!computed        ? "Rechenfehler"
+                            : check.passes() ? "zulässig"
+                                             : "unzulässig",
+                            computed && !check.passes()});
+        for (int column = 0; column < static_cast<int>(rowCells.size()); ++column) {
+            const ComparisonCell& cell = rowCells[static_cast<std::size_t>(column)];
+            auto* item = new QTableWidgetItem(qtText(cell.text));
+            item->setTextAlignment(column == 0 || column == verdictColumn
                                        ? Qt::AlignLeft | Qt::AlignVCenter
                                        : Qt::AlignRight | Qt::AlignVCenter);
             if (row == lightest) {
@@ -97,12 +110,8 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
                 item->setBackground(kCalculatedTint);
                 item->setToolTip(QStringLiteral("Profil der angezeigten Berechnung"));
             }
-            if (column == VerdictColumn && computed && !check.passes()) {
-                item->setForeground(kRed);
-            }
             // Above 100 %: the check does not hold.
-            if (check.further && ((column == StrengthColumn && !check.holdsStrength()) ||
-                                  (column == BucklingColumn && !check.holdsBuckling()))) {
+            if (cell.red) {
                 item->setForeground(kRed);
             }
             table->setItem(row, column, item);

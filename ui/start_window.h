@@ -1,6 +1,6 @@
 #pragma once
 
-#include "load_case.h"
+#include "check_request.h"
 #include "ui_start_window.h"
 
 #include <QWidget>

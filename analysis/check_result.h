@@ -1,0 +1,85 @@
+#pragma once
+
+#include "beam_lines.h"
+#include "beam_values.h"
+#include "section_table.h"
+#include "worked_step.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ipb {
+
+// Who a check answers to: the verdict of the four windows (the bending stress against 330/ν and
+// the deflection), the further checks the verdict leaves out, and the design to the standard.
+enum class CheckGroup { Verdict, Further, Eurocode };
+
+enum class CheckState {
+    Holds,
+    Fails,
+    DoesNotApply,  // "entfällt": the beam is held so that the check has nothing to find
+    NotExamined,   // "nicht untersucht": what it needs was not given
+    NotComputable, // "nicht nachweisbar": the figures exist but the rule has no answer
+};
+
+// A check that cannot be computed is not one that holds: every surface counts it as failing.
+inline bool failing(CheckState state) {
+    return state == CheckState::Fails || state == CheckState::NotComputable;
+}
+
+// One row of the copy, caption, value and unit.
+struct CheckFigure {
+    std::string caption;
+    std::string value;
+    std::string unit;
+};
+
+// What one engineering check finds for a calculation, and everything every surface says of it:
+// the section choice, the record and the copy only read these fields.
+struct CheckResult {
+    std::string_view id;
+    CheckGroup group = CheckGroup::Further;
+    std::string_view name;  // "Schub": how lists and the verdict name it
+    std::string_view title; // the heading of its worked steps on the record
+    std::string remark;     // a sentence before the steps; empty where none is needed
+    CheckState state = CheckState::NotComputable;
+    std::optional<double> utilisation; // percent, where the check has one
+    std::string summary;               // the result in one line
+    std::string note;                  // why it fails, said in a red frame; empty when it holds
+    WorkedSteps steps;                 // written only when a record is kept
+    std::optional<CheckFigure> copy;   // its row of the copy, where it has one
+    // The section choice's column of utilisations it enters (the largest of a column counts),
+    // and, before it, the column of the figure it rests on with that figure's text.
+    std::string_view comparisonColumn;
+    std::string_view figureColumn;
+    std::string figure;
+
+    bool fails() const { return failing(state); }
+};
+
+using CheckResults = std::vector<CheckResult>;
+
+// A check's result before it is computed: who it is, not yet what it found.
+inline CheckResult namedCheck(std::string_view id, CheckGroup group, std::string_view name,
+                              std::string_view title = {}) {
+    CheckResult result;
+    result.id = id;
+    result.group = group;
+    result.name = name;
+    result.title = title;
+    return result;
+}
+
+// What a check is computed from: the finished calculation, the section's shape, the beam as
+// the structural model sees it, and whether the worked steps are to be written down.
+struct CheckContext {
+    const CalculationValues& values;
+    const BeamSection& section;
+    const BeamModel& beam;
+    char decimalSeparator = ',';
+    bool withSteps = false;
+};
+
+} // namespace ipb

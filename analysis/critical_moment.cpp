@@ -1,0 +1,88 @@
+#include "critical_moment.h"
+
+#include <Eigen/Eigenvalues>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace ipb {
+namespace {
+
+// Sine terms for the sideways deflection and for the twist. The integrals are in closed form, so
+// the count costs only in the eigenvalue problem. The error falls with about the third power of
+// the count; 20 terms stay within 0,02 % of the converged value for any uniform load plus point
+// load, 12 would stay within 0,06 %.
+constexpr int kTerms = 20;
+
+// ∫₀ᴸ M(x)·cos(kπx/L) dx for k = 0 … 2·kTerms, M the beam's moment line in kN·cm, lengths in cm:
+// the parabola of the uniform load and the triangle of the point load, each integrated by parts.
+std::array<double, 2 * kTerms + 1> momentCosineIntegrals(double L, double q, double F, double a,
+                                                         double b) {
+    std::array<double, 2 * kTerms + 1> c{};
+    c[0] = q * L * L * L / 12 + F * a * b / 2;
+    for (int k = 1; k <= 2 * kTerms; ++k) {
+        const double alpha = k * std::numbers::pi / L;
+        const double alpha2 = alpha * alpha;
+        const double sign = k % 2 == 0 ? 1 : -1;
+        const double parabola = k % 2 == 0 ? -q * L / alpha2 : 0;
+        const double triangle = F / alpha2 * (std::cos(alpha * a) - b / L - a / L * sign);
+        c[std::size_t(k)] = parabola + triangle;
+    }
+    return c;
+}
+
+} // namespace
+
+double criticalLoadFactor(const BeamModel& beam, const TwistingSection& s) {
+    // Rayleigh–Ritz: sideways deflection u = Σ aₘ·sin(mπx/L) and twist φ = Σ bₘ·sin(mπx/L), both
+    // zero at the fork supports. Buckling is where the strain energy K equals, for the first
+    // time as the loads grow, the work G of the moment on u''·φ and of the loads dropping with
+    // the twist at their height: K·x = λ·G·x. K is diagonal, so K^-½·G·K^-½ is a plain symmetric
+    // matrix whose largest eigenvalue is 1/λ. Units kN and cm.
+    const double L = beam.l * 100, q = beam.q / 100, F = beam.F;
+    const double a = beam.la * 100, b = beam.lb * 100;
+    const double E = kElasticModulus, G = kShearModulus;
+    const auto cosines = momentCosineIntegrals(L, q, F, a, b);
+
+    using Matrix = Eigen::Matrix<double, 2 * kTerms, 2 * kTerms>;
+    Matrix work = Matrix::Zero();
+    std::array<double, kTerms> stiffnessU{}, stiffnessPhi{}, sineAtLoad{};
+    for (int m = 0; m < kTerms; ++m) {
+        const double k = (m + 1) * std::numbers::pi / L, k2 = k * k;
+        stiffnessU[std::size_t(m)] = E * s.Iz * k2 * k2 * L / 2;
+        stiffnessPhi[std::size_t(m)] = (G * s.It * k2 + E * s.Iw * k2 * k2) * L / 2;
+        sineAtLoad[std::size_t(m)] = std::sin(k * a);
+    }
+    for (int m = 0; m < kTerms; ++m) {
+        const double km = (m + 1) * std::numbers::pi / L;
+        const double su = std::sqrt(stiffnessU[std::size_t(m)]);
+        for (int n = 0; n < kTerms; ++n) {
+            // ∫ M·sin(m…)·sin(n…) from cos((m−n)…) − cos((m+n)…).
+            const double moment =
+                (cosines[std::size_t(std::abs(m - n))] - cosines[std::size_t(m + n + 2)]) / 2;
+            const double coupling =
+                km * km * moment / (su * std::sqrt(stiffnessPhi[std::size_t(n)]));
+            work(m, kTerms + n) = coupling;
+            work(kTerms + n, m) = coupling;
+            double height = F * sineAtLoad[std::size_t(m)] * sineAtLoad[std::size_t(n)];
+            if (m == n) {
+                height += q * L / 2;
+            }
+            work(kTerms + m, kTerms + n) =
+                s.loadHeight * height /
+                std::sqrt(stiffnessPhi[std::size_t(m)] * stiffnessPhi[std::size_t(n)]);
+        }
+    }
+    if (!work.allFinite()) {
+        return 0;
+    }
+    const Eigen::SelfAdjointEigenSolver<Matrix> solver(work, Eigen::EigenvaluesOnly);
+    if (solver.info() != Eigen::Success) {
+        return 0;
+    }
+    const double largest = solver.eigenvalues().maxCoeff();
+    return largest > 0 && std::isfinite(1 / largest) ? 1 / largest : 0;
+}
+
+} // namespace ipb
