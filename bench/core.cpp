@@ -1,11 +1,10 @@
-// The calculation core alone: reading the typed texts, the statics and the evaluation into row
-// texts, for a set of varied cases in a tight loop. Prints the median time per case.
+// The calculation core alone: reading the typed texts, the statics, the evaluation into row
+// texts and every check, for a set of varied cases in a loop. Prints the median time per case.
 //
 // The time is the thread's CPU time, not the wall clock: on a busy machine (a build beside it)
 // the wall clock also counts the time the loop waited for a core, which is not the core's cost.
 
 #include "calculation.h"
-#include "further_checks.h"
 #include "section_comparison.h"
 #include "section_table.h"
 
@@ -21,7 +20,7 @@ namespace {
 using namespace ipb;
 
 struct Case {
-    SectionValues section;
+    SectionId section;
     InputTexts texts;
     DeflectionLimit limit;
 };
@@ -42,10 +41,10 @@ std::vector<Case> makeCases() {
         return list[pick() % (sizeof list / sizeof list[0])];
     };
     std::vector<Case> cases;
-    for (const BeamSection& section : kSectionTable) {
+    for (std::size_t row = 0; row < kSectionTable.size(); ++row) {
         for (int pointLoad = 0; pointLoad < 2; ++pointLoad) {
             for (int k = 0; k < 6; ++k) {
-                Case c{section.values, {}, any(limits)};
+                Case c{{row}, {}, any(limits)};
                 InputTexts& t = c.texts;
                 t[InputField::plusq] = any(loads);
                 t[InputField::sic] = any(safeties);
@@ -76,98 +75,81 @@ double threadCpuNanoseconds() {
 
 // One calculation as the compute command runs it; returns something that depends on every
 // text, so the compiler cannot drop the work.
-std::size_t runCase(const Case& c, bool* computed = nullptr) {
-    const CalculationOutcome outcome = calculate(c.texts, c.section, c.limit, {}, ',');
+CheckRequest requestOf(const Case& c) {
+    const bool point = c.texts.isVisible(InputField::F);
+    return checkRequest(point ? LoadCase::PointLoad : LoadCase::UniformLoad, c.section, c.limit,
+                        c.texts);
+}
+
+std::size_t runCase(const Case& c, Detail detail, bool* computed = nullptr) {
+    const CalculationOutcome outcome = calculate(requestOf(c), {}, ',', detail);
     if (outcome.rejected) {
         return outcome.rejected->message.size();
     }
     if (outcome.arithmeticFault) {
         return 1;
     }
-    const ResultView& view = outcome.view;
+    const ResultView& view = outcome.calculation->view;
     if (computed) {
         *computed = true;
     }
-    std::size_t sum = view.report.message.size();
+    std::size_t sum = view.report.message.size() + outcome.calculation->steps.size();
     for (const ResultRow& row : view.rows) {
         sum += row.text ? row.text->size() : 0;
     }
+    for (const CheckResult& check : outcome.calculation->checks) {
+        sum += check.summary.size() + check.steps.size();
+    }
     return sum;
+}
+
+// The median over samples of `rounds` passes of `work` over the cases, in ns per case.
+template <class Work>
+double medianPerCase(const std::vector<Case>& cases, int rounds, int samples, Work work) {
+    std::vector<double> perCase;
+    for (int s = 0; s < samples; ++s) {
+        const double begin = threadCpuNanoseconds();
+        for (int r = 0; r < rounds; ++r) {
+            for (const Case& c : cases) {
+                work(c);
+            }
+        }
+        const double ns = threadCpuNanoseconds() - begin;
+        perCase.push_back(ns / (static_cast<double>(rounds) * static_cast<double>(cases.size())));
+    }
+    std::nth_element(perCase.begin(), perCase.begin() + samples / 2, perCase.end());
+    return perCase[static_cast<std::size_t>(samples / 2)];
 }
 
 } // namespace
 
 int main() {
     const std::vector<Case> cases = makeCases();
-    constexpr int kRounds = 200; // passes over the whole set per sample
-    constexpr int kSamples = 31;
+    constexpr int kSamples = 11;
 
     std::size_t sink = 0;
     std::size_t computed = 0;
     for (const Case& c : cases) { // warm the caches and the branch predictors
         bool done = false;
-        sink += runCase(c, &done);
+        sink += runCase(c, Detail::Figures, &done);
         computed += done;
     }
-    std::vector<double> perCase;
-    for (int s = 0; s < kSamples; ++s) {
-        const double begin = threadCpuNanoseconds();
-        for (int r = 0; r < kRounds; ++r) {
-            for (const Case& c : cases) {
-                sink += runCase(c);
-            }
-        }
-        const double ns = threadCpuNanoseconds() - begin;
-        perCase.push_back(ns / (static_cast<double>(kRounds) * static_cast<double>(cases.size())));
-    }
-    std::nth_element(perCase.begin(), perCase.begin() + kSamples / 2, perCase.end());
-    std::printf("core per case: %.0f ns (%zu cases, %zu of them computed, checksum %zu)\n",
-                perCase[kSamples / 2], cases.size(), computed, sink);
+    // Every calculation computes every check; the record's steps, lines and texts come on top
+    // only where a record is kept.
+    const double figures = medianPerCase(
+        cases, 4, kSamples, [&](const Case& c) { sink += runCase(c, Detail::Figures); });
+    std::printf("calculation per case: %.1f us (%zu cases, %zu of them computed, checksum %zu)\n",
+                figures / 1000, cases.size(), computed, sink);
+    const double record = medianPerCase(cases, 4, kSamples,
+                                        [&](const Case& c) { sink += runCase(c, Detail::Record); });
+    std::printf("calculation with its record per case: %.1f us\n", record / 1000);
 
-    // Shear, combined stress and lateral-torsional buckling for each computed case.
-    std::vector<std::pair<CalculationValues, const SectionDimensions*>> finished;
-    for (const Case& c : cases) {
-        const CalculationOutcome outcome = calculate(c.texts, c.section, c.limit, {}, ',');
-        if (outcome.succeeded()) {
-            for (const BeamSection& s : kSectionTable) {
-                if (s.values.Ix == c.section.Ix) {
-                    finished.emplace_back(outcome.values, &s.dimensions);
-                }
-            }
-        }
-    }
-    std::vector<double> perBeam;
-    for (int s = 0; s < kSamples; ++s) {
-        const double begin = threadCpuNanoseconds();
-        for (const auto& [values, dimensions] : finished) {
-            const auto checks = furtherChecks(values, *dimensions);
-            sink += checks ? static_cast<std::size_t>(checks->Mcr) : 0;
-        }
-        perBeam.push_back((threadCpuNanoseconds() - begin) / static_cast<double>(finished.size()));
-    }
-    std::nth_element(perBeam.begin(), perBeam.begin() + kSamples / 2, perBeam.end());
-    std::printf("further checks per beam: %.1f us (%zu beams)\n", perBeam[kSamples / 2] / 1000,
-                finished.size());
-
-    // "Leichtestes Profil suchen…": the same inputs with all twelve sections, each with the
-    // further checks.
-    std::vector<double> perComparison;
-    constexpr int kComparisonRounds = 20;
-    for (int s = 0; s < kSamples; ++s) {
-        const double begin = threadCpuNanoseconds();
-        for (int r = 0; r < kComparisonRounds; ++r) {
-            for (const Case& c : cases) {
-                sink += static_cast<std::size_t>(
-                    lightestPassing(compareSections(c.texts, c.limit, {}, ',')) + 1);
-            }
-        }
-        const double ns = threadCpuNanoseconds() - begin;
-        perComparison.push_back(
-            ns / (static_cast<double>(kComparisonRounds) * static_cast<double>(cases.size())));
-    }
-    std::nth_element(perComparison.begin(), perComparison.begin() + kSamples / 2,
-                     perComparison.end());
-    std::printf("twelve sections compared: %.1f us (checksum %zu)\n",
-                perComparison[kSamples / 2] / 1000, sink);
+    // "Leichtestes Profil suchen…": the same inputs with all twelve sections, each with every
+    // check.
+    const double comparison = medianPerCase(cases, 1, kSamples, [&](const Case& c) {
+        sink +=
+            static_cast<std::size_t>(lightestPassing(compareSections(requestOf(c), {}, ',')) + 1);
+    });
+    std::printf("twelve sections compared: %.1f us (checksum %zu)\n", comparison / 1000, sink);
     return 0;
 }

@@ -15,8 +15,7 @@
 
 #include "beam_lines.h"
 #include "calculation.h"
-#include "further_checks.h"
-#include "input_rules.h"
+#include "check_request.h"
 #include "section_table.h"
 
 #include <array>
@@ -38,17 +37,16 @@ namespace {
 // may be zero), the safety from 1 to 10.
 struct Box {
     const char* name;
-    std::size_t length;
     double low;
     bool lowIncluded;
     double high;
 };
-constexpr std::array<Box, kInputFieldCount> kBoxes{{{"F", 6, 0, false, 10000},
-                                                    {"+q", 6, 0, true, 250},
-                                                    {"la", 6, 0, false, 20},
-                                                    {"lb", 6, 0, false, 20},
-                                                    {"l", 6, 0, false, 40},
-                                                    {"sic", 4, 1, true, 10}}};
+constexpr std::array<Box, kInputFieldCount> kBoxes{{{"F", 0, false, 10000},
+                                                    {"+q", 0, true, 250},
+                                                    {"la", 0, false, 20},
+                                                    {"lb", 0, false, 20},
+                                                    {"l", 0, false, 40},
+                                                    {"sic", 1, true, 10}}};
 constexpr std::array<double BeamInput::*, 5> kLengthsAndLoads{
     &BeamInput::F, &BeamInput::plusq, &BeamInput::la, &BeamInput::lb, &BeamInput::l};
 constexpr std::array<DeflectionLimit, 3> kDivisors{300, 500, 1000};
@@ -227,25 +225,22 @@ void checkExactMaxima(const CalculationValues& v) {
            "program's deflection above the exact maximum");
 }
 
-// The checks beyond the verdict: finite figures on the span, or none at all.
-void checkFurtherChecks(const CalculationValues& v, const SectionDimensions& shape) {
-    WorkedSteps steps;
-    const auto checks = furtherChecks(v, shape, &steps);
-    if (!checks) {
-        return; // refused cleanly
-    }
-    const FurtherChecks& c = *checks;
-    for (const double figure :
-         {c.tauMax, c.tauAllowable, c.shearUtilisation, c.sigmaV, c.combinedUtilisation, c.Mcr,
-          c.lambdaLT, c.chiLT, c.bucklingAllowable, c.bucklingUtilisation}) {
-        expect(std::isfinite(figure) && figure >= 0, "further check not finite or negative");
-    }
-    expect(c.Mcr > 0 && c.chiLT > 0 && c.chiLT <= 1, "buckling figures out of their range");
-    expect(c.sigmaVPlace >= 0 && c.sigmaVPlace <= v.input.l &&
-               (c.tauPlace == 0 || c.tauPlace == v.input.l),
-           "place of a further check off the span");
-    for (const WorkedStep& step : steps) {
-        expect(std::isfinite(step.result), "further step not finite");
+// Every check of the list: finite figures and steps, a summary wherever the arithmetic went
+// through, and a failing check always says why.
+void checkChecks(const Calculation& c) {
+    for (const CheckResult& check : c.checks) {
+        if (check.utilisation) {
+            expect(std::isfinite(*check.utilisation) && *check.utilisation >= 0,
+                   "utilisation not finite or negative");
+        }
+        for (const WorkedStep& step : check.steps) {
+            expect(std::isfinite(step.result), "check step not finite");
+        }
+        if (check.group == CheckGroup::Verdict || check.summary.empty()) {
+            continue; // the verdict's own speak through the windows; a refused one says nothing
+        }
+        expect(check.state != CheckState::Fails || !check.note.empty(),
+               "a failing check without a note");
     }
 }
 
@@ -261,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto token = [&](std::size_t i) { return i < tokens.size() ? tokens[i] : ""; };
 
     CalculationValues values; // the program's values at start: all zero
-    std::pair<CalculationValues, const SectionDimensions*> lastComputed{};
+    std::shared_ptr<const Calculation> lastComputed;
     int loadCase = 0; // no input window yet
     for (std::size_t step = 0; step * 7 < tokens.size() && step < kMaxComputations; ++step) {
         const std::string_view header = token(step * 7);
@@ -282,13 +277,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool pointLoad = loadCase == 2;
         InputTexts texts;
-        showLoadCaseBoxes(texts, pointLoad);
+        showLoadCaseBoxes(texts, pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad);
         context = "computation " + std::to_string(step + 1) + ", load case " +
                   std::to_string(loadCase) + ", IPB " + std::string(section.Size) + ", span / " +
                   std::to_string(divisor) + ", separator '" + sep + "', boxes:";
         for (std::size_t i = 0; i < kInputFieldCount; ++i) {
             const auto f = static_cast<InputField>(i);
-            texts[f] = std::string(token(step * 7 + 1 + i).substr(0, kBoxes[i].length));
+            texts[f] = std::string(token(step * 7 + 1 + i).substr(0, std::size_t(boxLength(f))));
             if (texts.isVisible(f)) {
                 context += std::string(" ") + kBoxes[i].name + "=\"";
                 for (unsigned char c : texts[f]) {
@@ -303,19 +298,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // As the compute command does: the values read are kept even when one is rejected,
         // and after an arithmetic fault ("Rechenfehler") nothing else changes.
-        const CalculationOutcome outcome = calculate(texts, section.values, divisor, values, sep);
+        const CheckRequest request =
+            checkRequest(pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad,
+                         SectionId{std::size_t(&section - kSectionTable.data())}, divisor, texts);
+        const CalculationOutcome outcome = calculate(request, values, sep);
         values = outcome.values;
         checkReading(texts, outcome);
         if (outcome.succeeded()) {
-            checkView(values, outcome.view, pointLoad, sep);
+            checkView(values, outcome.calculation->view, pointLoad, sep);
             checkExactMaxima(values);
-            lastComputed = {values, &section.dimensions};
+            lastComputed = outcome.calculation;
         }
     }
-    // The further checks take an eigenvalue problem and a search along the span: once per input,
-    // on the last calculation it reached, so that the runs keep their pace.
-    if (lastComputed.second) {
-        checkFurtherChecks(lastComputed.first, *lastComputed.second);
+    // The steps are written only for a record: once per input, on the last calculation it
+    // reached, with the steps, so that the runs keep their pace.
+    if (lastComputed) {
+        const auto recorded = calculate(lastComputed->request, {}, ',', Detail::Record);
+        if (recorded.succeeded()) {
+            checkChecks(*recorded.calculation);
+        }
     }
     return 0;
 }
