@@ -1,13 +1,8 @@
 #include "check_list.h"
 
-#include "checks.h"
 #include "number_text.h"
 
 namespace ipb {
-
-const std::array<CheckFunction, 5> kChecks{
-    bendingStressCheck, deflectionCheck, shearCheck, combinedStressCheck, bucklingCheck,
-};
 
 CheckResults runChecks(const CheckContext& context) {
     CheckResults results;

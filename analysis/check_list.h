@@ -8,10 +8,23 @@
 
 namespace ipb {
 
-// Every engineering check in the order the record, the copy, the section choice and the window
-// of all checks show them. Adding a check is one file and one line here.
+// The engineering checks, each a function of the calculation in a file of its own.
+// The verdict of the four windows: the bending stress against zul. σ = 330/ν, the deflection
+// against the agreed limit.
+CheckResult bendingStressCheck(const CheckContext& context);
+CheckResult deflectionCheck(const CheckContext& context);
+// What the verdict leaves out, against the same allowable stress: shear in the web, the
+// combined stress where web meets flange, lateral-torsional buckling of a free top flange.
+CheckResult shearCheck(const CheckContext& context);
+CheckResult combinedStressCheck(const CheckContext& context);
+CheckResult bucklingCheck(const CheckContext& context);
+
+// Every check in the order the record, the copy, the section choice and the window of all
+// checks show them. Adding a check is its file, its declaration above and one entry here.
 using CheckFunction = CheckResult (*)(const CheckContext&);
-extern const std::array<CheckFunction, 5> kChecks;
+inline constexpr std::array kChecks{
+    &bendingStressCheck, &deflectionCheck, &shearCheck, &combinedStressCheck, &bucklingCheck,
+};
 
 // Every check of the list for one calculation.
 CheckResults runChecks(const CheckContext& context);

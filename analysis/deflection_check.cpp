@@ -1,4 +1,4 @@
-#include "checks.h"
+#include "check_list.h"
 #include "number_text.h"
 
 #include <cmath>
