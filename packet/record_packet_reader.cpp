@@ -1,4 +1,4 @@
-#include "record_packet.h"
+#include "record_packet_reader.h"
 
 #include "input_rules.h"
 #include "record_packet_names.h"

@@ -4,6 +4,7 @@
 #include "input_rules.h"
 #include "record_opening.h"
 #include "record_packet.h"
+#include "record_packet_reader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
