@@ -2,19 +2,15 @@
 
 #include "record_page.h"
 #include "record_pdf.h"
-#include "window_services.h"
 
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace ipb {
-namespace {
 
-void setUpPrinter(QPrinter& printer, const RecordModel& record) {
+void setUpRecordPrinter(QPrinter& printer, const RecordModel& record) {
     const QString proposedFile = proposedPdfPath(record);
     printer.setDocName(QFileInfo(proposedFile).completeBaseName());
     printer.setPageLayout(recordPageLayout());
@@ -25,54 +21,18 @@ void setUpPrinter(QPrinter& printer, const RecordModel& record) {
     }
 }
 
-// Paints both pages; false with the reason when the printer cannot take them.
-bool paintOn(QPrinter& printer, const RecordModel& record, QString& error) {
+QString printRecord(QPrinter& printer, const RecordModel& record) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        error = QStringLiteral("Der Drucker „%1“ lässt sich nicht ansprechen.")
-                    .arg(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                            : printer.outputFileName());
-        return false;
+        return QStringLiteral("Der Drucker „%1“ lässt sich nicht ansprechen.")
+            .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                    : printer.outputFileName());
     }
     paintRecord(painter, printer, record);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        error = QStringLiteral("Der Druckauftrag ist fehlgeschlagen.");
-        return false;
+        return QStringLiteral("Der Druckauftrag ist fehlgeschlagen.");
     }
-    return true;
-}
-
-} // namespace
-
-void printRecord(QWidget* parent, const RecordModel& record) {
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer, record);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
-    // Both pages always: the second explains the first.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    QString error;
-    if (!paintOn(printer, record, error)) {
-        showMessage(parent, QStringLiteral("Fehler:"), error);
-    }
-}
-
-void previewRecord(QWidget* parent, const RecordModel& record) {
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer, record);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&preview, &record](QPrinter* target) {
-                         QString error;
-                         if (!paintOn(*target, record, error)) {
-                             showMessage(&preview, QStringLiteral("Fehler:"), error);
-                         }
-                     });
-    preview.exec();
+    return {};
 }
 
 } // namespace ipb

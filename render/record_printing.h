@@ -4,15 +4,16 @@
 
 #include <QString>
 
-class QWidget;
+class QPrinter;
 
 namespace ipb {
 
-// Prints the record through Qt's print dialog. Without a printer the dialog offers the record's
-// own PDF file name; a print that fails gives a "Fehler:" message over parent.
-void printRecord(QWidget* parent, const RecordModel& record);
+// Readies a printer for the record: its pages, and the document and file name the print and
+// print-to-file dialogs offer. Without a printer the dialog offers only a file: the record's own.
+void setUpRecordPrinter(QPrinter& printer, const RecordModel& record);
 
-// Shows Qt's print preview of the record's pages, from which it can be printed as well.
-void previewRecord(QWidget* parent, const RecordModel& record);
+// Prints the record's pages on a printer set up for it. Returns what went wrong, in words the
+// engineer can act on; empty when the printer took every page.
+QString printRecord(QPrinter& printer, const RecordModel& record);
 
 } // namespace ipb

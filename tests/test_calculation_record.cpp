@@ -2,8 +2,8 @@
 // windows after calculations typed into the input window. PDFs are read back with poppler.
 
 #include "gui_session.h"
+#include "record_commands.h"
 #include "record_opening.h"
-#include "record_pdf.h"
 
 #include <QClipboard>
 #include <QComboBox>
