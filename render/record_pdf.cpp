@@ -1,7 +1,7 @@
 #include "record_pdf.h"
 
+#include "qt_text.h"
 #include "record_page.h"
-#include "window_services.h"
 
 #include <QDir>
 #include <QFileInfo>

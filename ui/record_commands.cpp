@@ -1,9 +1,10 @@
 #include "record_commands.h"
 
+#include "message_box.h"
 #include "record_clipboard.h"
 #include "record_pdf.h"
 #include "record_printing.h"
-#include "window_services.h"
+#include "window_commands.h"
 
 #include <QAction>
 #include <QClipboard>
