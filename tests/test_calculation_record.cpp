@@ -248,6 +248,9 @@ class TestCalculationRecord : public QObject {
         Session s;
         s.compute(kPointFail, 2);
         answerSaveWith(path);
+        if (fails) {
+            s.expectMessage("Fehler:", path);
+        }
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
 
         QCOMPARE(s.messages.seen.size(), fails ? 1 : 0);
@@ -439,6 +442,9 @@ class TestCalculationRecord : public QObject {
         pdf.close();
 
         Session s;
+        if (!message.isEmpty()) {
+            s.expectMessage("Fehler:", message);
+        }
         if (file == "command line") {
             s.program.openCheckFile(path);
         } else {
