@@ -37,7 +37,7 @@ bool writeRecordPdf(QIODevice& device, const RecordModel& record) {
     return painter.end();
 }
 
-QString saveRecordPdf(const QString& path, const RecordModel& record) {
+QString writeRecordPdfFile(const QString& path, const RecordModel& record) {
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {

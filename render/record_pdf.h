@@ -19,6 +19,6 @@ bool writeRecordPdf(QIODevice& device, const RecordModel& record);
 // Saves the record as a PDF file at path. The file is written beside its final place and renamed
 // only when complete, so an existing file is never left half-written. Returns what went wrong,
 // naming the file and the reason; empty when the file is saved.
-QString saveRecordPdf(const QString& path, const RecordModel& record);
+QString writeRecordPdfFile(const QString& path, const RecordModel& record);
 
 } // namespace ipb

@@ -21,7 +21,7 @@ void setUpRecordPrinter(QPrinter& printer, const RecordModel& record) {
     }
 }
 
-QString printRecord(QPrinter& printer, const RecordModel& record) {
+QString printRecordOn(QPrinter& printer, const RecordModel& record) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return QStringLiteral("Der Drucker „%1“ lässt sich nicht ansprechen.")

@@ -14,6 +14,6 @@ void setUpRecordPrinter(QPrinter& printer, const RecordModel& record);
 
 // Prints the record's pages on a printer set up for it. Returns what went wrong, in words the
 // engineer can act on; empty when the printer took every page.
-QString printRecord(QPrinter& printer, const RecordModel& record);
+QString printRecordOn(QPrinter& printer, const RecordModel& record);
 
 } // namespace ipb

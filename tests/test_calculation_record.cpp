@@ -2,7 +2,7 @@
 // windows after calculations typed into the input window. PDFs are read back with poppler.
 
 #include "gui_session.h"
-#include "record_commands.h"
+#include "record_dialogs.h"
 #include "record_opening.h"
 
 #include <QClipboard>
