@@ -3,6 +3,7 @@
 // accepts must be a check the windows can show, which written again reads back the same.
 
 #include "record_packet.h"
+#include "record_packet_reader.h"
 #include "section_table.h"
 
 #include <cstdint>

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 // The program as the engineers who use it see it: German numbers, a comma for the decimals.
 inline void useGermanLocale() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -35,7 +37,8 @@ struct SeenMessage {
 };
 
 // Answers every modal message box with OK and remembers what it said, so a box can never hang
-// a test and every box that appeared can be checked.
+// a test. A box the test did not announce fails the running test with its title and text, and so
+// does an announced box that never came.
 class MessageBoxAnswerer : public QObject {
   public:
     MessageBoxAnswerer() {
@@ -43,16 +46,54 @@ class MessageBoxAnswerer : public QObject {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box && box->isVisible()) {
                 seen.append({box->windowTitle(), box->text(), box->icon()});
-                QCOMPARE(box->buttons().size(), 1);
+                const qsizetype buttons = box->buttons().size();
                 box->button(QMessageBox::Ok)->click();
+                QCOMPARE(buttons, 1);
+                take(seen.last());
             }
         });
         timer_.start(5);
     }
+    ~MessageBoxAnswerer() override {
+        // A test that failed before its box came has said what went wrong already.
+        for (const SeenMessage& box : std::as_const(expected_)) {
+            if (!QTest::currentTestFailed()) {
+                fail("expected message box did not appear", box);
+            }
+        }
+    }
+
+    // The next box: its title, and a part of its text when one is given.
+    void expect(const QString& title, const QString& text = {}) {
+        expected_.append({title, text, QMessageBox::NoIcon});
+    }
+    // Boxes of this title and text, any number of them, where a test cannot tell when they come.
+    void allow(const QString& title, const QString& text = {}) {
+        allowed_.append({title, text, QMessageBox::NoIcon});
+    }
+
     QList<SeenMessage> seen;
 
   private:
+    static bool matches(const SeenMessage& box, const SeenMessage& announced) {
+        return box.title == announced.title && box.text.contains(announced.text);
+    }
+    void take(const SeenMessage& box) {
+        if (!expected_.isEmpty() && matches(box, expected_.first())) {
+            expected_.removeFirst();
+        } else if (std::none_of(allowed_.begin(), allowed_.end(),
+                                [&](const SeenMessage& a) { return matches(box, a); })) {
+            fail("unexpected message box", box);
+        }
+    }
+    static void fail(const char* what, const SeenMessage& box) {
+        QTest::qFail(qPrintable(QString("%1: \"%2\" %3").arg(what, box.title, box.text)), __FILE__,
+                     __LINE__);
+    }
+
     QTimer timer_;
+    QList<SeenMessage> expected_;
+    QList<SeenMessage> allowed_;
 };
 
 // The offscreen platform notes every raise() it cannot do, and QtTest every event a locked
@@ -84,6 +125,10 @@ class Session {
 
     ipb::Program program;
     MessageBoxAnswerer messages;
+
+    void expectMessage(const QString& title, const QString& text = {}) {
+        messages.expect(title, text);
+    }
 
     // The loaded window with this name (one of the four or a dialog over them), or null.
     QWidget* window(const char* name) const {

@@ -2,8 +2,8 @@
 // windows after calculations typed into the input window. PDFs are read back with poppler.
 
 #include "gui_session.h"
+#include "record_dialogs.h"
 #include "record_opening.h"
-#include "record_pdf.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -248,6 +248,9 @@ class TestCalculationRecord : public QObject {
         Session s;
         s.compute(kPointFail, 2);
         answerSaveWith(path);
+        if (fails) {
+            s.expectMessage("Fehler:", path);
+        }
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
 
         QCOMPARE(s.messages.seen.size(), fails ? 1 : 0);
@@ -439,6 +442,9 @@ class TestCalculationRecord : public QObject {
         pdf.close();
 
         Session s;
+        if (!message.isEmpty()) {
+            s.expectMessage("Fehler:", message);
+        }
         if (file == "command line") {
             s.program.openCheckFile(path);
         } else {

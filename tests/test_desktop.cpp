@@ -1,8 +1,8 @@
 // What a user meets on a real desktop rather than the test platform: the keyboard alone, a
 // dark colour scheme, a small screen.
 
+#include "form_setup.h"
 #include "gui_session.h"
-#include "window_services.h"
 
 #include <QGroupBox>
 

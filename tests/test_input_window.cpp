@@ -241,6 +241,7 @@ class TestInputWindow : public QObject {
         }
         QPushButton* berech = s.button("FrmHaupt", "CmdBerech");
         QTRY_VERIFY_WITH_TIMEOUT(berech->isEnabled(), 300);
+        s.expectMessage("Fehler:", message);
         QTest::mouseClick(berech, Qt::LeftButton);
 
         QCOMPARE(s.messages.seen.size(), 1);
@@ -263,6 +264,7 @@ class TestInputWindow : public QObject {
         Session s;
         s.chooseLoadCase(1);
         s.box("TextInput_l")->setText("1E-300");
+        s.expectMessage("Fehler:", "Rechenfehler");
         s.compute({{"TextInput_plusq", "1"}, {"TextInput_nue", "2"}});
         QCOMPARE(s.messages.seen.size(), 1);
         QCOMPARE(s.messages.seen[0].text, QString("Rechenfehler - Eingaben prüfen! "));
@@ -299,6 +301,7 @@ class TestInputWindow : public QObject {
     void uniformLoadAfterPointLoadUsesTypedSpan() {
         Session s;
         s.chooseLoadCase(2);
+        s.expectMessage("Fehler:", "' la '");
         s.compute({{"TextInput_F", "5"},
                    {"TextInput_la", "30"},
                    {"TextInput_lb", "2"},

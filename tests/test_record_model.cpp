@@ -128,10 +128,16 @@ class TestRecordModel : public QObject {
                            "σ,v = 140,838 N/mm² bei x = 3,000 m (zul. σ = 220,000 N/mm², "
                            "Ausnutzung 64,0 %)",
                            "Kippen: M,cr = 312,49 kNm, λ,LT = 0,776, χ,LT = 0,809 (χ,LT · zul. σ "
-                           "= 178,027 N/mm², Ausnutzung 91,8 %)"};
+                           "= 178,027 N/mm², Ausnutzung 91,8 %)",
+                           "Stelle der größten Vergleichsspannung, gesucht an den Stellen "
+                           "k·l/1000 (k von 0 bis 1000) und beidseits der Punktlast: x 3 m, "
+                           "rechts neben der Punktlast."};
         QTest::newRow("point load nearer A, IPB 160")
             << 2 << QStringList{"2", "10", "1", "4", "2"}
-            << QStringList{"z = l − √((l² − la²)/3) = 5 − √((5² − 1²)/3) = 2,171572875 m"};
+            << QStringList{"z = l − √((l² − la²)/3) = 5 − √((5² − 1²)/3) = 2,171572875 m",
+                           "Stelle der größten Vergleichsspannung, gesucht an den Stellen "
+                           "k·l/1000 (k von 0 bis 1000) und beidseits der Punktlast: x 1 m, "
+                           "links neben der Punktlast."};
         QTest::newRow("central point load, IPB 600")
             << 11 << QStringList{"0", "800", "6", "6", "1"}
             << QStringList{"xf = min(la, lb) = min(6, 6) = 6 m"};
@@ -196,6 +202,11 @@ class TestRecordModel : public QObject {
             }
             written << QString::fromStdString(section.failed);
         }
+        for (const CheckSection& section : model.checkSections) {
+            for (const CheckSteps& check : section.checks) {
+                written << QString::fromStdString(check.remark);
+            }
+        }
         QFETCH(QStringList, lines);
         qsizetype at = -1;
         for (const QString& line : lines) {
@@ -212,36 +223,58 @@ class TestRecordModel : public QObject {
         QTest::addColumn<QList<int>>("red");
         QTest::addColumn<QString>("exact"); // the line of the exact deflection
         QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("shear");    // the shear diagram's largest value
+        QTest::addColumn<QString>("position"); // the Position field
+        QTest::addColumn<QString>("file");     // the proposed file name
+        const QString file = "Traeger_IPB200_2026-12-08_1430.pdf";
+        // Equal shear at both supports: the first from A.
         QTest::newRow("pass")
             << QStringList{"10", "6", "1,5"}
             << "Biegespannung und Durchbiegung innerhalb der zulässigen Werte" << QList<int>{}
             << "f,max = 14,945 mm bei x = 3,000 m (Programmwert 14,945 mm, +0,0 %)"
-            << "";
-        QTest::newRow("both fail") << QStringList{"30", "8", "1,5"}
-                                   << "Nicht eingehalten: Biegespannung und Durchbiegung über dem "
-                                      "zulässigen Wert"
-                                   << QList<int>{5, 7, 8} << ""
-                                   << "";
+            << ""
+            << "größter Wert 31,80 kN bei x = 0,000 m"
+            << "" << file;
+        // Characters no file name can hold on one of the engineers' systems, a control
+        // character among them; the umlaut stays.
+        QTest::newRow("both fail")
+            << QStringList{"30", "8", "1,5"}
+            << "Nicht eingehalten: Biegespannung und Durchbiegung über dem zulässigen Wert"
+            << QList<int>{5, 7, 8} << ""
+            << ""
+            << ""
+            << "Ä3/a\\b:c*d?e\"f<g>h|i\tj"
+            << "Pos_Ä3_a_b_c_d_e_f_g_h_i_j_" + file;
+        // The shear is largest at B, negative.
         QTest::newRow("deflection fails, exact maxima elsewhere")
             << QStringList{"10", "50", "3", "2", "1,5"}
             << "Nicht eingehalten: Durchbiegung über dem zulässigen Wert" << QList<int>{8}
             << "f,max = 17,504 mm bei x = 2,589 m (Programmwert 17,493 mm, -0,1 %)"
-            << "";
+            << ""
+            << "größter Wert -56,50 kN bei x = 5,000 m"
+            << "" << file;
         QTest::newRow("exactly the deflection fails")
             << QStringList{"6", "20", "2,5", "4", "1,5"}
             << "Biegespannung und Durchbiegung innerhalb der zulässigen Werte" << QList<int>{} << ""
             << "Genau gerechnet ist die Durchbiegung unzulässig: f,max = 21,693 mm > zul. f = "
-               "21,667 mm.";
+               "21,667 mm."
+            << ""
+            << "" << file;
         QTest::newRow("exactly the stress would pass")
             << QStringList{"10", "50", "3", "2", "2,04"}
             << "Nicht eingehalten: Biegespannung und Durchbiegung über dem zulässigen Wert"
             << QList<int>{5, 7, 8} << ""
             << "Genau gerechnet wäre die Biegespannung zulässig: σ,max = 161,058 N/mm² ≤ zul. σ = "
-               "161,765 N/mm².";
+               "161,765 N/mm²."
+            << ""
+            << "" << file;
     }
     void modelHoldsWhatThePagesShow() {
         QFETCH(QStringList, typed);
-        const RecordModel m = recordModel(computed(3, typed));
+        QFETCH(QString, position);
+        CalculationRecord record = computed(3, typed);
+        record.position.position = position.toStdString();
+        const RecordModel m = recordModel(record);
         QTEST(QString::fromStdString(m.verdictDetail), "detail");
         QList<int> red;
         for (int i = 0; i < int(m.rows.size()); ++i) {
@@ -254,8 +287,11 @@ class TestRecordModel : public QObject {
         QVERIFY(exact.isEmpty() || QString::fromStdString(m.exactLines[2].text()) == exact);
         QFETCH(QString, note);
         QCOMPARE(QString::fromStdString(m.exactNotes.empty() ? "" : m.exactNotes.front()), note);
-
-        QCOMPARE(m.fileName, "Traeger_IPB200_2026-12-08_1430.pdf");
+        QFETCH(QString, shear);
+        if (!shear.isEmpty()) {
+            QCOMPARE(QString::fromStdString(m.diagrams[0].largest), shear);
+        }
+        QTEST(QString::fromStdString(m.fileName), "file");
         QCOMPARE(m.calculatedAt, "Berechnet am 08.12.2026 um 14:30:05 Uhr");
         QCOMPARE(m.sectionTexts[0], "Ix = 5700 cm⁴");
         QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");

@@ -4,6 +4,7 @@
 #include "check_request.h"
 #include "record_opening.h"
 #include "record_packet.h"
+#include "record_packet_reader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -255,6 +255,7 @@ class TestResultWindows : public QObject {
         Session s;
         s.compute(kUniformPass, 1);
         s.button("FrmErgAusg", "CmdReport")->click();
+        s.expectMessage("Info:");
         QTest::mouseDClick(s.control<ipb::ImageControl>("FrmReport", "GutBild"), Qt::LeftButton);
         QCOMPARE(s.messages.seen.size(), 1);
         QCOMPARE(s.messages.seen[0].title, QString("Info:"));

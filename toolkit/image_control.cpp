@@ -1,6 +1,6 @@
 #include "image_control.h"
 
-#include "window_services.h"
+#include "deferred_call.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

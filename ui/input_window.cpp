@@ -1,10 +1,13 @@
 #include "input_window.h"
 
+#include "form_setup.h"
 #include "check_request.h"
+#include "keyboard_focus.h"
+#include "message_box.h"
+#include "qt_text.h"
 #include "section_table.h"
 #include "sound_cue.h"
 #include "tab_order.h"
-#include "window_services.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
 #include "position_dialog.h"
 
-#include "window_services.h"
+#include "form_setup.h"
+#include "qt_text.h"
 
 namespace ipb {
 namespace {

@@ -1,8 +1,12 @@
 #include "program.h"
 
+#include "deferred_call.h"
 #include "designed_palette.h"
 #include "input_window.h"
+#include "message_box.h"
 #include "position_dialog.h"
+#include "qt_text.h"
+#include "qt_translation.h"
 #include "record_commands.h"
 #include "record_opening.h"
 #include "record_time.h"
@@ -11,6 +15,7 @@
 #include "section_choice_dialog.h"
 #include "sound_cue.h"
 #include "start_window.h"
+#include "window_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "beam_values.h"
 #include "calculation_record.h"
+#include "form_setup.h"
 #include "record_commands.h"
-#include "window_services.h"
 
 #include <QElapsedTimer>
 

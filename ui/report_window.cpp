@@ -1,7 +1,9 @@
 #include "report_window.h"
 
+#include "form_setup.h"
+#include "keyboard_focus.h"
+#include "message_box.h"
 #include "tab_order.h"
-#include "window_services.h"
 
 #include <QCloseEvent>
 #include <QRegularExpression>

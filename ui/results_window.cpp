@@ -1,6 +1,8 @@
 #include "results_window.h"
 
-#include "window_services.h"
+#include "form_setup.h"
+#include "keyboard_focus.h"
+#include "qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,7 @@
 #include "section_choice_dialog.h"
 
-#include "window_services.h"
+#include "form_setup.h"
+#include "qt_text.h"
 
 #include <QHeaderView>
 #include <QScreen>

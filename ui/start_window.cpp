@@ -1,7 +1,9 @@
 #include "start_window.h"
 
+#include "deferred_call.h"
+#include "form_setup.h"
+#include "keyboard_focus.h"
 #include "sound_cue.h"
-#include "window_services.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>

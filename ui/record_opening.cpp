@@ -1,5 +1,7 @@
 #include "record_opening.h"
 
+#include "record_packet_reader.h"
+
 #include <QFile>
 #include <QFileDialog>
 

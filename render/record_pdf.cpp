@@ -1,10 +1,9 @@
 #include "record_pdf.h"
 
+#include "qt_text.h"
 #include "record_page.h"
-#include "window_services.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -12,11 +11,6 @@
 #include <QStandardPaths>
 
 namespace ipb {
-
-SaveFileQuestion askPdfFileName = [](QWidget* parent, const QString& title, const QString& proposal,
-                                     const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, proposal, filter);
-};
 
 QString proposedPdfPath(const RecordModel& record) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -43,16 +37,7 @@ bool writeRecordPdf(QIODevice& device, const RecordModel& record) {
     return painter.end();
 }
 
-void saveRecordPdf(QWidget* parent, const RecordModel& record) {
-    QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
-                                  proposedPdfPath(record), QStringLiteral("PDF-Dokumente (*.pdf)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
-
+QString writeRecordPdfFile(const QString& path, const RecordModel& record) {
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
@@ -65,11 +50,11 @@ void saveRecordPdf(QWidget* parent, const RecordModel& record) {
     } else if (!file.commit()) {
         reason = file.errorString();
     }
-    if (!reason.isEmpty()) {
-        showMessage(parent, QStringLiteral("Fehler:"),
-                    QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\n%2")
-                        .arg(QDir::toNativeSeparators(path), reason));
+    if (reason.isEmpty()) {
+        return {};
     }
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace ipb

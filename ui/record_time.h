@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculation_record.h"
+#include "record_packet.h"
 
 #include <QDateTime>
 

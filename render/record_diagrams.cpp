@@ -1,6 +1,6 @@
 #include "record_diagrams.h"
 
-#include "window_services.h"
+#include "qt_text.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,13 +1,13 @@
 #include "record_commands.h"
 
 #include "record_clipboard.h"
-#include "record_pdf.h"
-#include "record_printing.h"
-#include "window_services.h"
+#include "record_dialogs.h"
+#include "window_commands.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace ipb {
 

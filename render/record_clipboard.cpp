@@ -1,6 +1,6 @@
 #include "record_clipboard.h"
 
-#include "window_services.h"
+#include "qt_text.h"
 
 #include <QMimeData>
 

@@ -1,4 +1,4 @@
-#include "record_packet.h"
+#include "record_packet_reader.h"
 
 #include "check_request.h"
 #include "record_packet_names.h"

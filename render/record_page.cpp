@@ -1,7 +1,7 @@
 #include "record_page.h"
 
+#include "qt_text.h"
 #include "record_diagrams.h"
-#include "window_services.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
