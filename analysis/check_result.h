@@ -1,6 +1,5 @@
 #pragma once
 
-#include "beam_lines.h"
 #include "beam_values.h"
 #include "section_table.h"
 #include "worked_step.h"
@@ -11,6 +10,8 @@
 #include <vector>
 
 namespace ipb {
+
+struct BeamModel; // the beam as the statics see it
 
 // Who a check answers to: the verdict of the four windows (the bending stress against 330/ν and
 // the deflection), the further checks the verdict leaves out, and the design to the standard.

@@ -1,3 +1,4 @@
+#include "beam_lines.h"
 #include "check_list.h"
 #include "number_text.h"
 #include "worksheet.h"

@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include "beam_analysis.h"
+#include "beam_lines.h"
 
 namespace ipb {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "beam_lines.h"
+#include "span_values.h"
 #include "check_list.h"
 #include "check_request.h"
 #include "input_reading.h"

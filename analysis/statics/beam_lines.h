@@ -1,8 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
-
-#include <vector>
+#include "span_values.h"
 
 namespace ipb {
 
@@ -29,42 +28,14 @@ double shearForce(const BeamModel& beam, double x, bool rightOfLoad = false);
 double bendingMoment(const BeamModel& beam, double x);
 double deflection(const BeamModel& beam, double x);
 
-struct Maximum {
-    double x = 0;     // place from support A, m
-    double value = 0; // kNm or mm
-};
-
 // The true maxima along the span. The moment's comes in closed form from where the shear
 // changes sign; the deflection's from where the slope is zero, found by bisection, which the
 // slope allows because it falls steadily from A to B under downward loads.
 Maximum maximumMoment(const BeamModel& beam);
 Maximum maximumDeflection(const BeamModel& beam);
 
-// The beam's true maxima, found along the span rather than by the program's simplifications.
-struct ExactMaxima {
-    Maximum moment;     // kNm
-    double stress = 0;  // N/mm², at the moment's place
-    Maximum deflection; // mm
-};
 ExactMaxima exactMaxima(const BeamModel& beam);
 
-// The three lines along the span as a record draws them: evenly spaced places plus both sides
-// of the point load, so that the kink of the moment and the step of the shear stay sharp.
-struct SpanPoint {
-    double x = 0;          // m from A
-    double shear = 0;      // kN
-    double moment = 0;     // kNm
-    double deflection = 0; // mm
-};
-struct SpanLines {
-    double l = 0;  // span, m
-    double la = 0; // place of the point load, m
-    bool pointLoad = false;
-    std::vector<SpanPoint> points; // x increasing
-    // Under the point load the shear steps: its values just left and just right of it.
-    double shearLeftOfLoad = 0;
-    double shearRightOfLoad = 0;
-};
 SpanLines spanLines(const BeamModel& beam, bool pointLoad);
 
 } // namespace ipb
