@@ -4,6 +4,7 @@
 #include "section_table.h"
 #include "worked_step.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,18 @@ inline CheckResult namedCheck(std::string_view id, CheckGroup group, std::string
     result.group = group;
     result.name = name;
     result.title = title;
+    return result;
+}
+
+// A figure of the verdict against its limit, strictly above it failing, as the four windows
+// decide: its utilisation where the limit gives one.
+inline CheckResult limitCheck(std::string_view id, std::string_view name, double value,
+                              double limit) {
+    CheckResult result = namedCheck(id, CheckGroup::Verdict, name);
+    result.state = value > limit ? CheckState::Fails : CheckState::Holds;
+    if (const double percent = 100 * value / limit; std::isfinite(percent)) {
+        result.utilisation = percent;
+    }
     return result;
 }
 
