@@ -2,6 +2,7 @@
 
 #include "beam_lines.h"
 #include "beam_values.h"
+#include "design_data.h"
 #include "section_table.h"
 #include "worked_step.h"
 
@@ -73,11 +74,13 @@ inline CheckResult namedCheck(std::string_view id, CheckGroup group, std::string
 }
 
 // What a check is computed from: the finished calculation, the section's shape, the beam as
-// the structural model sees it, and whether the worked steps are to be written down.
+// the structural model sees it, the data of the design to the standard, and whether the worked
+// steps are to be written down.
 struct CheckContext {
     const CalculationValues& values;
     const BeamSection& section;
     const BeamModel& beam;
+    const DesignData& design;
     char decimalSeparator = ',';
     bool withSteps = false;
 };
