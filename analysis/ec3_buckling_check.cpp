@@ -36,7 +36,7 @@ CheckResult ec3BucklingCheck(const CheckContext& c) {
     const double Iw = w.step(Q, "Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶", warpingConstant(d), [&] {
         return Operands{{{"Iz", d.Iz}, {"h", d.h}, {"tf", d.tf}}};
     });
-    const double factor = criticalLoadFactor(b.beam, {d.Iz, d.It, Iw, d.h / 20});
+    const double factor = criticalLoadFactor(b.beam, {d.Iz, d.It, Iw, d.h / 20}, true);
     if (!(factor > 0)) {
         out.steps = std::move(steps);
         return out;
