@@ -55,10 +55,11 @@ CheckResult ec3BucklingCheck(const CheckContext& c) {
         [&] {
             return Operands{{{"α,LT", alphaLT}, {"λ,LT", lam}, {"λ,LT,0", lambda0}, {"β", beta}}};
         });
-    const double chi = w.step(Q, "χ,LT", "min(1, 1/{λ,LT}², 1/({Φ,LT} + √({Φ,LT}² − {β}·{λ,LT}²)))",
-                              "", g.value(reduction.chi), [&] {
-                                  return Operands{{{"λ,LT", lam}, {"Φ,LT", phi}, {"β", beta}}};
-                              });
+    const double chi =
+        w.step(Q, "χ,LT", "min(1, min(1/{λ,LT}², 1/({Φ,LT} + √({Φ,LT}² − {β}·{λ,LT}²))))", "",
+               g.value(reduction.chi), [&] {
+                   return Operands{{{"λ,LT", lam}, {"Φ,LT", phi}, {"β", beta}}};
+               });
     const double MbRd = w.step(
         Q, "M,b,Rd", "{χ,LT}·{W,pl}·{fy}/({γM1}·1000)", "kNm",
         g.value(chi * b.Wpl * b.fy / (kGammaM1 * 1000)), [&] {
