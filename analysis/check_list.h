@@ -18,15 +18,31 @@ CheckResult deflectionCheck(const CheckContext& context);
 CheckResult shearCheck(const CheckContext& context);
 CheckResult combinedStressCheck(const CheckContext& context);
 CheckResult bucklingCheck(const CheckContext& context);
+// The design to DIN EN 1993-1-1 with the German National Annex: the resistances of the section
+// under the factored loads, lateral-torsional buckling, the web's load introduction at the
+// supports and under the point load (DIN EN 1993-1-5), and the deflection under the
+// characteristic loads. The check under the point load has no place without one.
+CheckResult ec3BendingCheck(const CheckContext& context);
+CheckResult ec3ShearCheck(const CheckContext& context);
+CheckResult ec3BendingShearCheck(const CheckContext& context);
+CheckResult ec3BucklingCheck(const CheckContext& context);
+CheckResult ec3BearingACheck(const CheckContext& context);
+CheckResult ec3BearingBCheck(const CheckContext& context);
+CheckResult ec3BearingFCheck(const CheckContext& context);
+CheckResult ec3DeflectionCheck(const CheckContext& context);
 
 // Every check in the order the record, the copy, the section choice and the window of all
 // checks show them. Adding a check is its file, its declaration above and one entry here.
 using CheckFunction = CheckResult (*)(const CheckContext&);
 inline constexpr std::array kChecks{
-    &bendingStressCheck, &deflectionCheck, &shearCheck, &combinedStressCheck, &bucklingCheck,
+    &bendingStressCheck, &deflectionCheck,  &shearCheck,       &combinedStressCheck,
+    &bucklingCheck,      &ec3BendingCheck,  &ec3ShearCheck,    &ec3BendingShearCheck,
+    &ec3BucklingCheck,   &ec3BearingACheck, &ec3BearingBCheck, &ec3BearingFCheck,
+    &ec3DeflectionCheck,
 };
 
-// Every check of the list for one calculation.
+// Every check of the list for one calculation. A check that has no place in the calculation's
+// load case returns a result without an id, and the list leaves it out: nothing names it.
 CheckResults runChecks(const CheckContext& context);
 
 // What the record says around a group's checks: its heading, the data it rests on, what it
@@ -38,6 +54,16 @@ struct CheckGroupText {
     std::vector<std::string> closing;
     std::string failedPrefix; // "Weitere Nachweise nicht erfüllt: ", the names follow
     std::string uncomputable; // said instead of the steps when the figures cannot be computed
+    // Worked lines of the data the checks share, written after the preamble under their title.
+    std::string basisTitle;
+    WorkedSteps basis;
+    // Said after the results when every check holds; where it is set, the line naming the
+    // failing checks stands there too. Empty: the group says nothing of its own verdict there.
+    std::string passedLine;
+    // The copy's rows before and after those of the group's checks, and the caption of a row
+    // that gives the group's verdict ("erfüllt", the failing names beside it); empty for none.
+    std::vector<CheckFigure> copyBefore, copyAfter;
+    std::string copyVerdict;
 };
 
 // The groups that have a section of their own on the record, in its order; the verdict's own

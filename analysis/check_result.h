@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
+#include "design_data.h"
 #include "section_table.h"
 #include "worked_step.h"
 
@@ -87,11 +88,13 @@ inline CheckResult limitCheck(std::string_view id, std::string_view name, double
 }
 
 // What a check is computed from: the finished calculation, the section's shape, the beam as
-// the structural model sees it, and whether the worked steps are to be written down.
+// the structural model sees it, the data of the design to the standard, and whether the worked
+// steps are to be written down.
 struct CheckContext {
     const CalculationValues& values;
     const BeamSection& section;
     const BeamModel& beam;
+    const DesignData& design;
     char decimalSeparator = ',';
     bool withSteps = false;
 };

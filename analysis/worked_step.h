@@ -46,7 +46,9 @@ enum class Quantity {
     BucklingPhi,
     BucklingReduction,
     BucklingAllowable,
-    BucklingUtilisation
+    BucklingUtilisation,
+    // The design to DIN EN 1993-1-1: no results row shows these figures.
+    Design
 };
 
 // Where an operand's value comes from, which decides how a record writes it: a typed value as

@@ -284,6 +284,14 @@ CheckSection checkSection(const CheckGroupText& group, const CheckResults& check
         return section;
     }
     section.preamble = group.preamble;
+    // The figures the checks share, worked out under a title of their own.
+    if (!group.basis.empty()) {
+        CheckSteps basis{group.basisTitle, {}, {}};
+        for (const WorkedStep& step : group.basis) {
+            basis.lines.push_back(workingLine(step));
+        }
+        section.checks.push_back(std::move(basis));
+    }
     for (const CheckResult* check : members) {
         CheckSteps steps{std::string(check->title), check->remark, {}};
         for (const WorkedStep& step : check->steps) {
@@ -298,6 +306,10 @@ CheckSection checkSection(const CheckGroupText& group, const CheckResults& check
             section.failed += (section.failed.empty() ? group.failedPrefix : std::string(", ")) +
                               std::string(check->name);
         }
+    }
+    // A group that states its verdict says it after its results, whichever way it goes.
+    if (!group.passedLine.empty()) {
+        section.results.push_back(section.failed.empty() ? group.passedLine : section.failed);
     }
     return section;
 }
@@ -487,11 +499,35 @@ RecordModel recordModel(const CalculationRecord& record) {
         m.copy.push_back(
             {line.symbol + " genau (x = " + line.place + " m)", line.value, line.unit});
     }
-    // The checks beyond the verdict, each with the figure it rests on.
-    for (const CheckResult& check : c.checks) {
-        if (check.copy) {
-            m.copy.push_back(
-                {check.copy->caption, check.copy->value, check.copy->unit, check.fails()});
+    // The checks beyond the verdict, each with the figure it rests on, group by group: first
+    // those without a section of their own, then each group's rows between its own.
+    const auto copyRows = [&](CheckGroup group, bool inGroups) {
+        for (const CheckResult& check : c.checks) {
+            const bool grouped =
+                std::any_of(c.groups.begin(), c.groups.end(),
+                            [&](const CheckGroupText& g) { return g.group == check.group; });
+            if (check.copy && (inGroups ? check.group == group : !grouped)) {
+                m.copy.push_back(
+                    {check.copy->caption, check.copy->value, check.copy->unit, check.fails()});
+            }
+        }
+    };
+    copyRows(CheckGroup::Verdict, false);
+    for (std::size_t i = 0; i < c.groups.size(); ++i) {
+        const CheckGroupText& group = c.groups[i];
+        for (const CheckFigure& row : group.copyBefore) {
+            m.copy.push_back({row.caption, row.value, row.unit});
+        }
+        copyRows(group.group, true);
+        for (const CheckFigure& row : group.copyAfter) {
+            m.copy.push_back({row.caption, row.value, row.unit});
+        }
+        if (!group.copyVerdict.empty()) {
+            const std::string& failed = m.checkSections[i].failed;
+            const std::string names =
+                failed.empty() ? std::string() : failed.substr(group.failedPrefix.size());
+            m.copy.push_back({group.copyVerdict, failed.empty() ? "erfüllt" : "nicht erfüllt",
+                              names, !failed.empty()});
         }
     }
 

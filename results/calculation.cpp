@@ -35,7 +35,8 @@ CalculationOutcome calculate(const CheckRequest& request, const CalculationValue
     c.view = evaluateResults(c.values, decimalSeparator);
     const BeamModel beam = beamModel(c.values);
     c.exact = exactMaxima(beam);
-    const CheckContext context{c.values, section, beam, decimalSeparator, c.detailed};
+    const CheckContext context{c.values,       section,          beam,
+                               request.design, decimalSeparator, c.detailed};
     c.checks = runChecks(context);
     if (c.detailed) {
         c.lines = spanLines(beam, hasPointLoad(c.values.input));

@@ -7,12 +7,13 @@ namespace ipb {
 
 bool CheckRequest::operator==(const CheckRequest& other) const {
     return loadCase == other.loadCase && section == other.section && limit == other.limit &&
-           texts.text == other.texts.text && texts.visible == other.texts.visible;
+           texts.text == other.texts.text && texts.visible == other.texts.visible &&
+           design == other.design;
 }
 
 CheckRequest checkRequest(LoadCase loadCase, SectionId section, DeflectionLimit limit,
                           const InputTexts& typed) {
-    CheckRequest request{loadCase, section, limit, typed};
+    CheckRequest request{loadCase, section, limit, typed, {}};
     showLoadCaseBoxes(request.texts, loadCase);
     return request;
 }

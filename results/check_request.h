@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
+#include "design_data.h"
 #include "input_reading.h"
 #include "section_table.h"
 
@@ -22,14 +23,15 @@ struct SectionId {
     bool operator==(const SectionId&) const = default;
 };
 
-// What the engineer asks to be checked: the load case, the section, the deflection limit and
-// the boxes as typed. Every calculation is made from one; the input window writes its controls
-// from it and builds it from them, and a filed check is one.
+// What the engineer asks to be checked: the load case, the section, the deflection limit, the
+// boxes as typed and the data of the design to the standard. Every calculation is made from one;
+// the input window writes its controls from it and builds it from them, and a filed check is one.
 struct CheckRequest {
     LoadCase loadCase = LoadCase::UniformLoad;
     SectionId section;
     DeflectionLimit limit = 300;
-    InputTexts texts; // the load case's boxes shown, the others hidden
+    InputTexts texts;  // the load case's boxes shown, the others hidden
+    DesignData design; // the grade, the permanent parts, the restraint, the bearing lengths
 
     bool pointLoad() const { return loadCase == LoadCase::PointLoad; }
     bool operator==(const CheckRequest& other) const;

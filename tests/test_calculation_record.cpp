@@ -129,7 +129,7 @@ class TestCalculationRecord : public QObject {
                     .hasMatch());
 
         const QString info = run("pdfinfo", {path});
-        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+3\\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+4\\n")), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")),
                  qPrintable(info));
         QCOMPARE(run("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts).size(), 2);
@@ -363,7 +363,7 @@ class TestCalculationRecord : public QObject {
         QVERIFY2(proposal.startsWith(home.path() + "/Traeger_IPB200_"), qPrintable(proposal));
         QCOMPARE(QFileInfo::exists(path), accept);
         if (accept) {
-            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+3\\n")));
+            QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+4\\n")));
             QVERIFY(run("pdftotext", {path, "-"}).contains("Genaue Größtwerte"));
         }
     }

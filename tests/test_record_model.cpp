@@ -297,9 +297,10 @@ class TestRecordModel : public QObject {
         QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
         // The copy: data, a blank line, the ten rows as on page 1, the three exact maxima and
-        // the three further checks.
+        // the three further checks, then the steel grade, the checks to DIN EN 1993-1-1 (the one
+        // under the point load only with one) and their verdict.
         const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
-        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3);
+        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3 + 1 + (m.pointLoad ? 8 : 7) + 1);
         QCOMPARE(blank[6].value, m.rows[5].field.value);
         QCOMPARE(blank[1].captionWithUnit(), "Auflagerkraft FA [kN]");
         QCOMPARE(blank[6].inadmissible, red.contains(5));

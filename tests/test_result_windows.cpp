@@ -217,8 +217,8 @@ class TestResultWindows : public QObject {
         auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
         QCOMPARE(table->currentRow(), 4);
         QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
-        const QStringList shown{"IPB 200", "601",    "163,383", "74,3 %",    "17,493",
-                                "105,0 %", "64,0 %", "91,8 %",  "unzulässig"};
+        const QStringList shown{"IPB 200", "601",    "163,383", "74,3 %",  "17,493",
+                                "105,0 %", "64,0 %", "91,8 %",  "114,8 %", "unzulässig"};
         for (int column = 0; column < shown.size(); ++column) {
             QCOMPARE(table->item(3, column)->text(), shown[column]);
         }
