@@ -27,6 +27,15 @@ CheckResult bucklingCheck(const CheckContext& c) {
                  "Verdrehung, Lasten am Obergurt h/2 über dem Schwerpunkt); M,max: das größte "
                  "Moment dieser Lasten. Knicklinie a (Walzprofil, h/b ≤ 2).";
     out.comparisonColumn = "Ausnutzung Kippen";
+    // A slab or bracing that holds the top flange leaves nothing to buckle sideways.
+    if (c.design.topFlangeHeld) {
+        out.title = {};
+        out.remark.clear();
+        out.state = CheckState::DoesNotApply;
+        out.summary = "Kippen: entfällt, Obergurt seitlich gehalten";
+        out.copy = CheckFigure{"Kippen: χ,LT · zul. σ", "entfällt", ""};
+        return out;
+    }
 
     const double Iw = w.step(Quantity::WarpingConstant, "Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶",
                              warpingConstant(d), [&] {

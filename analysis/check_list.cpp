@@ -22,28 +22,23 @@ namespace {
 CheckGroupText furtherGroup(const CheckContext& c) {
     const BeamSection& section = c.section;
     const SectionDimensions& d = section.dimensions;
-    return {
-        CheckGroup::Further,
-        "Weitere Nachweise",
-        {"Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) + " mm, b " +
-         germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " + germanNumber(d.tf) +
-         " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " + germanNumber(d.It) + " cm⁴, Sx " +
-         germanNumber(d.Sx) + " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
-         germanNumber(kShearModulus) + " kN/cm²."},
-        {"Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
-         "seitlich gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch "
-         "eine Decke), entfällt dieser Nachweis.",
-         "Nicht untersucht: Lasteinleitung an den Auflagern und unter der Punktlast "
-         "(Stegpressung, Stegkrüppeln)."},
-        "Weitere Nachweise nicht erfüllt: ",
-        "Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen.",
-        {}, // no shared worked lines, no verdict line or copy rows of its own
-        {},
-        {},
-        {},
-        {},
-        {},
-    };
+    CheckGroupText group;
+    group.group = CheckGroup::Further;
+    group.heading = "Weitere Nachweise";
+    group.preamble = {
+        "Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) + " mm, b " +
+        germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " + germanNumber(d.tf) +
+        " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " + germanNumber(d.It) + " cm⁴, Sx " +
+        germanNumber(d.Sx) + " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
+        germanNumber(kShearModulus) + " kN/cm²."};
+    group.closing = {
+        "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
+        "seitlich gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch "
+        "eine Decke), entfällt dieser Nachweis.",
+        "Lasteinleitung: siehe Nachweise nach DIN EN 1993-1-1."};
+    group.failedPrefix = "Weitere Nachweise nicht erfüllt: ";
+    group.uncomputable = "Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen.";
+    return group;
 }
 
 // The design basis to DIN EN 1993-1-1: the standard, the steel, the partial factors, the loads
@@ -97,6 +92,10 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
     CheckGroupText group;
     group.group = CheckGroup::Eurocode;
     group.heading = "Nachweise nach DIN EN 1993-1-1";
+    group.method = "Nachweise nach DIN EN 1993-1-1 mit deutschem Nationalen Anhang "
+                   "(DIN EN 1993-1-1/NA) auf eigener Seite, Stahlsorte " +
+                   grade + " mit fy = " + germanNumber(b.fy) +
+                   " N/mm², gewählt unter „Bemessung…“.";
     group.preamble = {
         "Bemessung nach DIN EN 1993-1-1 mit dem deutschen Nationalen Anhang (DIN EN "
         "1993-1-1/NA), Lasteinleitung nach DIN EN 1993-1-5, Einwirkungskombination nach DIN EN "

@@ -50,6 +50,7 @@ CheckResults runChecks(const CheckContext& context);
 struct CheckGroupText {
     CheckGroup group = CheckGroup::Further;
     std::string heading;
+    std::string method; // what page 1 says of the group among the method's lines; may be empty
     std::vector<std::string> preamble;
     std::vector<std::string> closing;
     std::string failedPrefix; // "Weitere Nachweise nicht erfüllt: ", the names follow

@@ -297,7 +297,10 @@ CheckSection checkSection(const CheckGroupText& group, const CheckResults& check
         for (const WorkedStep& step : check->steps) {
             steps.lines.push_back(workingLine(step));
         }
-        section.checks.push_back(std::move(steps));
+        // A check with nothing worked out (one that does not apply) says so in its result.
+        if (!steps.lines.empty() || !steps.remark.empty()) {
+            section.checks.push_back(std::move(steps));
+        }
         section.results.push_back(check->summary);
         if (!check->note.empty()) {
             section.notes.push_back(check->note);
@@ -427,6 +430,11 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.loadCaseName = m.pointLoad ? "Träger auf 2 Stützen, Streckenlast plus Punktlast"
                                  : "Träger auf 2 Stützen, Streckenlast (mind. Eigengewicht)";
     m.method = method(m.pointLoad);
+    for (const CheckGroupText& group : c.groups) {
+        if (!group.method.empty()) {
+            m.method.push_back(group.method);
+        }
+    }
 
     m.designationDin = choice.designationDin;
     m.designationEuro = choice.designationEuro;

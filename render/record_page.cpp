@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <functional>
+
 namespace ipb {
 namespace {
 
@@ -54,6 +56,25 @@ class PageWriter {
         return QFontMetricsF(font, p_.device()).lineSpacing();
     }
 
+    // Where the text of a page must end, and what starts the next page when a block would run
+    // past it: a long group of checks goes on over as many pages as it needs.
+    void breakPagesAt(double bottom, std::function<void()> nextPage) {
+        bottom_ = bottom;
+        nextPage_ = std::move(nextPage);
+    }
+    // Makes room for a block of this height: on the next page when it would not fit here.
+    void room(double height) {
+        if (nextPage_ && y > 0 && y + height > bottom_) {
+            nextPage_();
+        }
+    }
+    double measure(double x, double right, const QString& text, const QFont& font) const {
+        p_.setFont(font);
+        return p_
+            .boundingRect(QRectF(x, 0, right - x, height_), Qt::TextWordWrap | Qt::AlignLeft, text)
+            .height();
+    }
+
     // One line of text in the box from x to right at the current height; the height stays.
     void text(double x, double right, const QString& text, const QFont& font,
               const QColor& colour = kInk, Qt::Alignment align = Qt::AlignLeft) {
@@ -68,19 +89,22 @@ class PageWriter {
     // Text that may wrap within x to right; moves below it.
     void paragraph(double x, double right, const QString& text, const QFont& font,
                    const QColor& colour = kInk) {
+        room(measure(x, right, text, font));
         p_.setFont(font);
         p_.setPen(colour);
-        const QRectF room(x, y, right - x, height_ - y);
-        const QRectF used = p_.boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRectF space(x, y, right - x, height_ - y);
+        const QRectF used = p_.boundingRect(space, Qt::TextWordWrap | Qt::AlignLeft, text);
         if (!dry_) {
-            p_.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+            p_.drawText(space, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
         }
         y += used.height();
     }
 
     void heading(const QString& title) {
-        y += mm(kGapMm);
         const QFont font = recordFont(kBodyPoints, true);
+        // A heading is never the last line of a page.
+        room(mm(kGapMm) + 3 * lineHeight(font));
+        y += mm(kGapMm);
         text(0, width_, title, font);
         y += lineHeight(font) + mm(0.8);
     }
@@ -110,6 +134,8 @@ class PageWriter {
     double width_;
     double height_;
     bool dry_;
+    double bottom_ = 0;
+    std::function<void()> nextPage_;
 };
 
 void paintHeader(PageWriter& page, const RecordModel& record) {
@@ -261,8 +287,15 @@ void paintNotes(PageWriter& page, const std::vector<std::string>& notes) {
     if (notes.empty()) {
         return;
     }
-    page.y += page.mm(2);
     const double pad = page.mm(2);
+    double height = 2 * pad;
+    for (const std::string& note : notes) {
+        height +=
+            page.measure(pad, page.width() - pad, qtText(note), recordFont(kBodyPoints, true));
+    }
+    // The frame stays whole on one page.
+    page.room(page.mm(2) + height);
+    page.y += page.mm(2);
     const double top = page.y;
     page.y += pad;
     for (const std::string& note : notes) {
@@ -350,49 +383,63 @@ QPageLayout recordPageLayout() {
                        QPageLayout::Millimeter);
 }
 
+namespace {
+
+// The whole record, page by page; without a device it only measures, and gives the number of
+// pages either way, so that every footer can count them.
+int layOut(QPainter& painter, QPagedPaintDevice* device, const RecordModel& record, int pages) {
+    PageWriter page(painter, device == nullptr);
+    int pageNumber = 1;
+    const auto nextPage = [&] {
+        if (device) {
+            paintFooter(page, record, pageNumber, pages);
+            device->newPage();
+        }
+        ++pageNumber;
+        page.y = 0;
+    };
+    const double bottom = footerTop(page) - page.mm(2);
+    page.breakPagesAt(bottom, [&] {
+        nextPage();
+        paintHeader(page, record);
+    });
+
+    paintHeader(page, record);
+    paintLoadCaseAndSection(page, record);
+    paintInputs(page, record);
+    paintResults(page, record);
+    paintVerdict(page, record);
+    paintMethod(page, record);
+    nextPage();
+    paintWorkingsPage(page, record);
+    // The first group of checks stays together below the exact maxima where it fits; every
+    // other group starts a page of its own and runs on over as many as it needs.
+    for (const CheckSection& section : record.checkSections) {
+        bool fits = false;
+        if (&section == &record.checkSections.front()) {
+            PageWriter measured(painter, true);
+            paintCheckSection(measured, section);
+            fits = page.y + measured.y <= bottom;
+        }
+        if (!fits) {
+            nextPage();
+            paintHeader(page, record);
+        }
+        paintCheckSection(page, section);
+    }
+    if (device) {
+        paintFooter(page, record, pageNumber, pages);
+    }
+    return pageNumber;
+}
+
+} // namespace
+
 void paintRecord(QPainter& painter, QPagedPaintDevice& device, const RecordModel& record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // The first group of checks stays together below the exact maxima where it fits, else on a
-    // page of its own; every further group starts a page of its own. Page 2 is measured first,
-    // so that every footer can count the pages.
-    const std::vector<CheckSection>& sections = record.checkSections;
-    bool firstOnOwnPage = false;
-    if (!sections.empty()) {
-        PageWriter workings(painter, true);
-        paintWorkingsPage(workings, record);
-        PageWriter first(painter, true);
-        paintCheckSection(first, sections.front());
-        firstOnOwnPage = workings.y + first.y > footerTop(workings) - workings.mm(2);
-    }
-    const std::size_t ownPages = sections.size() - (sections.empty() || firstOnOwnPage ? 0 : 1);
-    const int pages = 2 + static_cast<int>(ownPages);
-    {
-        PageWriter page(painter);
-        paintHeader(page, record);
-        paintLoadCaseAndSection(page, record);
-        paintInputs(page, record);
-        paintResults(page, record);
-        paintVerdict(page, record);
-        paintMethod(page, record);
-        paintFooter(page, record, 1, pages);
-    }
-    device.newPage();
-    {
-        PageWriter page(painter);
-        paintWorkingsPage(page, record);
-        if (!sections.empty() && !firstOnOwnPage) {
-            paintCheckSection(page, sections.front());
-        }
-        paintFooter(page, record, 2, pages);
-    }
-    for (std::size_t i = sections.size() - ownPages; i < sections.size(); ++i) {
-        device.newPage();
-        PageWriter page(painter);
-        paintHeader(page, record);
-        paintCheckSection(page, sections[i]);
-        paintFooter(page, record, 3 + static_cast<int>(i - (sections.size() - ownPages)), pages);
-    }
+    const int pages = layOut(painter, nullptr, record, 0);
+    layOut(painter, &device, record, pages);
     painter.restore();
 }
 

@@ -1,5 +1,6 @@
 #include "section_comparison.h"
 
+#include "check_verdict.h"
 #include "number_text.h"
 
 #include <algorithm>
@@ -69,6 +70,7 @@ std::vector<ComparisonCell> checkCells(const std::vector<std::string>& headers,
     for (const std::string& header : headers) {
         ComparisonCell cell;
         std::optional<double> largest;
+        std::string_view word; // where no check of the column has a figure
         for (const CheckResult& check : checks) {
             if (check.figureColumn == header) {
                 cell.text = check.figure;
@@ -78,12 +80,16 @@ std::vector<ComparisonCell> checkCells(const std::vector<std::string>& headers,
             }
             if (check.utilisation) {
                 largest = std::max(largest.value_or(*check.utilisation), *check.utilisation);
+            } else if (word.empty()) {
+                word = stateWord(check.state);
             }
             // The verdict's own columns stand beside the verdict, which says so already.
             cell.red = cell.red || (check.group != CheckGroup::Verdict && check.fails());
         }
         if (largest) {
             cell.text = textFromNumber(*largest, 1, decimalSeparator) + " %";
+        } else if (!word.empty() && !cell.red) {
+            cell.text = word; // "entfällt", "nicht untersucht"
         }
         cells.push_back(std::move(cell));
     }
