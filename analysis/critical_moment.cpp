@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <utility>
 
 namespace ipb {
 namespace {
@@ -33,6 +35,42 @@ std::array<double, 2 * kTerms + 1> momentCosineIntegrals(double L, double q, dou
         c[std::size_t(k)] = parabola + triangle;
     }
     return c;
+}
+
+// The largest eigenvalue of a symmetric matrix, by Lanczos with full reorthogonalisation: the
+// extreme eigenvalues of the small tridiagonal matrix it builds converge to those of the
+// matrix within a few steps, and the residual says when. Only the largest is wanted, so the
+// full decomposition, which costs most of the check, is never made; at the last step the
+// tridiagonal matrix has the whole spectrum and the answer is exact in any case.
+template <class Matrix> double largestEigenvalue(const Matrix& A) {
+    constexpr int n = Matrix::RowsAtCompileTime;
+    using Vector = Eigen::Matrix<double, n, 1>;
+    Matrix basis = Matrix::Zero();
+    Eigen::Matrix<double, n, 1> alpha, beta;
+    Vector v = Vector::Ones().normalized();
+    const double scale = A.cwiseAbs().maxCoeff();
+    double largest = -std::numeric_limits<double>::infinity();
+    for (int j = 0; j < n; ++j) {
+        basis.col(j) = v;
+        Vector w = A * v;
+        alpha(j) = v.dot(w);
+        w -= basis.leftCols(j + 1) * (basis.leftCols(j + 1).transpose() * w);
+        beta(j) = w.norm();
+        Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> ritz;
+        ritz.computeFromTridiagonal(alpha.head(j + 1), beta.head(j), Eigen::EigenvaluesOnly);
+        if (ritz.info() != Eigen::Success) {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
+        // The largest Ritz value grows towards the largest eigenvalue, fast once it is near:
+        // when a step no longer moves it, it is there to the last digits.
+        const double previous = std::exchange(largest, ritz.eigenvalues()(j));
+        if (largest - previous <= 1e-15 * std::max(std::abs(largest), scale) ||
+            beta(j) <= 1e-14 * scale) {
+            break;
+        }
+        v = w / beta(j);
+    }
+    return largest;
 }
 
 template <int kTerms> double criticalFactor(const BeamModel& beam, const TwistingSection& s) {
@@ -78,11 +116,7 @@ template <int kTerms> double criticalFactor(const BeamModel& beam, const Twistin
     if (!work.allFinite()) {
         return 0;
     }
-    const Eigen::SelfAdjointEigenSolver<Matrix> solver(work, Eigen::EigenvaluesOnly);
-    if (solver.info() != Eigen::Success) {
-        return 0;
-    }
-    const double largest = solver.eigenvalues().maxCoeff();
+    const double largest = largestEigenvalue(work);
     return largest > 0 && std::isfinite(1 / largest) ? 1 / largest : 0;
 }
 
