@@ -4,6 +4,7 @@
 #include "record_pdf.h"
 #include "window_services.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -52,6 +53,18 @@ void printRecord(QWidget* parent, const RecordModel& record) {
     // Both pages always: the second explains the first.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // Printed to a file, Qt's PDF engine would truncate the file and then ignore a full disk:
+    // the program writes that file itself, whole or not at all, as it saves a record.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString path = printer.outputFileName();
+        const QString reason = writeRecordPdfFile(path, record, printer.pageLayout());
+        if (!reason.isEmpty()) {
+            showMessage(parent, QStringLiteral("Fehler:"),
+                        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\n%2")
+                            .arg(QDir::toNativeSeparators(path), reason));
+        }
         return;
     }
     QString error;
