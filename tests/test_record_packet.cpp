@@ -5,9 +5,13 @@
 #include "record_opening.h"
 #include "record_packet.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace ipb;
 
@@ -39,6 +43,15 @@ std::string written(const StoredCheck& c) {
     return checkPacket(c, "Trägerberechnung", "ipbtraeger 1.0.0");
 }
 
+// The pattern n times, %1 counting up.
+std::string repeated(const std::string& pattern, int n) {
+    QString out;
+    for (int i = 0; i < n; ++i) {
+        out += QString::fromStdString(pattern).arg(i);
+    }
+    return out.toStdString();
+}
+
 } // namespace
 
 class TestRecordPacket : public QObject {
@@ -64,14 +77,44 @@ class TestRecordPacket : public QObject {
         QVERIFY(read.check == stored);
     }
 
+    // The last packet of ours counts, as an incremental update appends the newer; and a packet
+    // within the limits opens, one past them does not.
+    void severalPacketsAndLimits_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("opens"); // with `newer`'s check when true
+        const std::string older = written(check(true, 3, 300, {}));
+        const std::string newer = written(check(false, 5, 500, {"Schule", "3", "", ""}));
+        std::string damaged = older;
+        damaged.replace(damaged.find(">200<"), 5, ">250<");
+        const auto adding = [&](const std::string& pattern, int n) {
+            std::string p = newer;
+            return pdfAround(p.insert(p.find("   <ipb:"), "<x" + repeated(pattern, n) + "/>"));
+        };
+        QTest::newRow("newer after older") << pdfAround(older) + pdfAround(newer) << true;
+        QTest::newRow("newer after damaged") << pdfAround(damaged) + pdfAround(newer) << true;
+        QTest::newRow("damaged after older") << pdfAround(older) + pdfAround(damaged) << false;
+        QTest::newRow("256 attributes") << adding(" a%1=''", 256) << true;
+        QTest::newRow("257 attributes") << adding(" a%1=''", 257) << false;
+        QTest::newRow("64 namespaces") << adding(" xmlns:n%1='u'", 59) << true; // ours are 5
+        QTest::newRow("65 namespaces") << adding(" xmlns:n%1='u'", 60) << false;
+        QTest::newRow("over 64 KB") << adding(" a%1='" + std::string(65536, ' ') + "'", 1) << false;
+    }
+    void severalPacketsAndLimits() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, opens);
+        const PacketReading read = readCheckPacket({file.constData(), std::size_t(file.size())});
+        QCOMPARE(read.problem, opens ? PacketProblem::None : PacketProblem::Damaged);
+        QVERIFY(!opens || read.check == check(false, 5, 500, {"Schule", "3", "", ""}));
+    }
+
     // From the file on disk to the message the start window shows; nothing else is opened.
     void badFiles_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
         const std::string good = written(check(true, 3, 300, {}));
-        const auto tampered = [&](const char* from, const char* to) {
+        const auto tampered = [&](const std::string& from, const std::string& to) {
             std::string p = good;
-            p.replace(p.find(from), std::strlen(from), to);
+            p.replace(p.find(from), from.size(), to);
             return pdfAround(p);
         };
         const QString none = "Diese Datei enthält keine Trägerberechnung.";
@@ -96,13 +139,29 @@ class TestRecordPacket : public QObject {
                                          "<!DOCTYPE x [<!ENTITY e SYSTEM 'file:///etc/passwd'>]>"
                                          "<x:xmpmeta")
                              << damaged;
+        const QString special = "Die Datei kann nicht gelesen werden: keine gewöhnliche Datei.";
+        QTest::newRow("FIFO") << QByteArray() << special;
+        QTest::newRow("folder") << QByteArray() << special;
+        // Each of these held the XML reader for seconds to a minute.
+        QTest::newRow("140 000 attributes")
+            << tampered("<ipb:Section>", "<x" + repeated(" a%1=''", 140000) + "/><ipb:Section>")
+            << damaged;
+        QTest::newRow("40 000 namespaces")
+            << tampered("<ipb:Section>",
+                        repeated("<n%1:x xmlns:n%1='u'/>", 40000) + "<ipb:Section>")
+            << damaged;
     }
     void badFiles() {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath("check.pdf");
-        if (QByteArray(QTest::currentDataTag()) != "missing") {
+        const QByteArray tag = QTest::currentDataTag();
+        if (tag == "FIFO") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (tag == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (tag != "missing") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
@@ -110,7 +169,10 @@ class TestRecordPacket : public QObject {
                 QVERIFY(file.resize(kLargestCheckFile + 1)); // sparse: nothing is written
             }
         }
+        QElapsedTimer clock;
+        clock.start();
         const CheckFile read = readCheckFile(path);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!read.check);
         if (QByteArray(QTest::currentDataTag()) == "missing") {
             // The system's reason follows.

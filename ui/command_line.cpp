@@ -13,6 +13,8 @@ CommandLine readCommandLine(const QStringList& arguments, const QList<QByteArray
                                   QStringLiteral("Zeigt diese Hilfe an."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Zeigt die Version an."));
+    // "-reverse" is one unknown option, not seven letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
     parser.addPositionalArgument(
