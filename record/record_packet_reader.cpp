@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <vector>
 
 namespace ipb {
 namespace {
@@ -263,7 +262,7 @@ PacketReading readCheckPacket(std::string_view bytes) {
     // Packets do not nest: each scan goes on after the end of the last, so every byte is looked
     // at a bounded number of times however many beginnings a file holds. Other programs' packets
     // (an image's, the PDF writer's own) are passed over unread.
-    std::vector<std::string_view> ours;
+    std::string_view last;
     std::size_t from = 0;
     for (;;) {
         const std::size_t begin = bytes.find(kPacketBegin, from);
@@ -281,26 +280,27 @@ PacketReading readCheckPacket(std::string_view bytes) {
         from = end + kInstructionEnd.size();
         const std::string_view packet = bytes.substr(begin, from - begin);
         if (packet.find(kPacketNamespace) != std::string_view::npos) {
-            ours.push_back(packet);
+            last = packet;
         }
     }
     // A PDF edited by an incremental update carries its newer metadata after the older: the last
-    // packet that holds a check is the one that counts, whatever came before it.
-    for (auto packet = ours.rbegin(); packet != ours.rend(); ++packet) {
-        OwnElements own;
-        if (!withinLimits(*packet) ||
-            !readOwnElements(QByteArray(packet->data(), qsizetype(packet->size())), own)) {
-            return {std::nullopt, PacketProblem::Damaged};
-        }
-        if (!own.any) {
-            continue;
-        }
-        if (std::optional<StoredCheck> check = checkFrom(own)) {
-            return {std::move(check), PacketProblem::None};
-        }
+    // packet of ours is the one that counts, whatever came before it. Only that one is read, so a
+    // file of many packets costs no more than one.
+    if (last.empty()) {
+        return {std::nullopt, PacketProblem::NoCheck};
+    }
+    OwnElements own;
+    if (!withinLimits(last) ||
+        !readOwnElements(QByteArray(last.data(), qsizetype(last.size())), own)) {
         return {std::nullopt, PacketProblem::Damaged};
     }
-    return {std::nullopt, PacketProblem::NoCheck};
+    if (!own.any) {
+        return {std::nullopt, PacketProblem::NoCheck};
+    }
+    if (std::optional<StoredCheck> check = checkFrom(own)) {
+        return {std::move(check), PacketProblem::None};
+    }
+    return {std::nullopt, PacketProblem::Damaged};
 }
 
 } // namespace ipb
