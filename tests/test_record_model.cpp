@@ -252,11 +252,6 @@ class TestRecordModel : public QObject {
         QCOMPARE(QString::fromStdString(m.exactNotes.empty() ? "" : m.exactNotes.front()), note);
 
         QCOMPARE(m.fileName, "Traeger_IPB200_2026-12-08_1430.pdf");
-        // A long position stays a name: its first 40 characters, 134 bytes in all.
-        CalculationRecord named = computed(3, typed);
-        named.position.position = QString(80, QChar(0x20AC)).toStdString(); // three bytes each
-        QCOMPARE(recordModel(named).fileName,
-                 "Pos_" + QString(40, QChar(0x20AC)).toStdString() + "_" + m.fileName);
         QCOMPARE(m.calculatedAt, "Berechnet am 08.12.2026 um 14:30:05 Uhr");
         QCOMPARE(m.sectionTexts[0], "Ix = 5700 cm⁴");
         QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");
