@@ -18,8 +18,11 @@ struct PacketReading {
     PacketProblem problem = PacketProblem::NoCheck;
 };
 
-// Scans a file's bytes for XMP packets and reads the first one of this program. Never resolves
-// a DTD or an entity; the work is linear in the size of the bytes.
+// Scans a file's bytes for XMP packets and reads the last one that names this program's
+// namespace; one without an element of ours holds no check. Never resolves a DTD or an entity; a
+// packet of ours over 64 KB, with more than 256 attributes on an element or more than 64 namespace
+// declarations is damaged unread, so the XML reader's work stays bounded per packet and the whole
+// stays linear in the size of the bytes.
 PacketReading readCheckPacket(std::string_view bytes);
 
 } // namespace ipb

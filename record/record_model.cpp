@@ -352,9 +352,22 @@ std::vector<RecordField> positionRows(const PositionFields& p) {
     return rows;
 }
 
-// Characters that a file name cannot hold on any of the engineers' systems become "_".
+// File systems take names of 255 bytes; the proposal keeps well below, so the dialog can
+// still add to it. 40 characters of at most four bytes each keep it there whatever is typed.
+constexpr std::size_t kFileNamePartCharacters = 40;
+constexpr std::size_t kLongestFileName = 200; // bytes of UTF-8, the file system's encoding
+
+// Characters that a file name cannot hold on any of the engineers' systems become "_"; a long
+// text is cut after its first 40 characters, never inside one.
 std::string fileNamePart(std::string_view text) {
-    std::string out(text);
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size(); ++end) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > kFileNamePartCharacters) {
+            break;
+        }
+    }
+    std::string out(text.substr(0, end));
     for (char& c : out) {
         if (static_cast<unsigned char>(c) < 0x20 ||
             std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
@@ -417,7 +430,10 @@ RecordModel recordModel(const CalculationRecord& record) {
     if (!position.position.empty()) {
         m.pdfTitle = "Position " + position.position +
                      (position.bauteil.empty() ? "" : ": " + position.bauteil) + " – " + m.pdfTitle;
-        m.fileName = "Pos_" + fileNamePart(position.position) + "_" + m.fileName;
+        const std::string named = "Pos_" + fileNamePart(position.position) + "_" + m.fileName;
+        if (named.size() <= kLongestFileName) {
+            m.fileName = named;
+        }
     }
     const std::vector<RecordField> positionFields = positionRows(position);
     for (const RecordField& field : positionFields) {

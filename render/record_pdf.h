@@ -5,6 +5,7 @@
 #include <QString>
 
 class QIODevice;
+class QPageLayout;
 
 namespace ipb {
 
@@ -12,13 +13,21 @@ namespace ipb {
 // the section and the time of the calculation.
 QString proposedPdfPath(const RecordModel& record);
 
-// Writes the record as an A4 PDF (two pages, or three with the further checks on their own) into an
-// open device; false if nothing could be drawn.
+// Writes the record as an A4 PDF into an open device; false if nothing could be drawn.
 bool writeRecordPdf(QIODevice& device, const RecordModel& record);
 
-// Saves the record as a PDF file at path. The file is written beside its final place and renamed
-// only when complete, so an existing file is never left half-written. Returns what went wrong,
-// naming the file and the reason; empty when the file is saved.
-QString writeRecordPdfFile(const QString& path, const RecordModel& record);
+// Why a file operation failed, in German, from the system's error number.
+QString systemErrorText(int error);
+
+// Writes all the bytes into the device, offering the rest again after a write that took fewer;
+// empty when all are written (and flushed), otherwise why not.
+QString writeWhole(QIODevice& device, const QByteArray& bytes);
+
+// Saves the record's PDF at path in this page layout: the pages are drawn in memory first, then
+// written beside the file's place and renamed over it only when every byte is on the disk. An
+// existing file stays as it was otherwise, and no stray file is left. Empty when saved,
+// otherwise the reason in German.
+QString writeRecordPdfFile(const QString& path, const RecordModel& record,
+                           const QPageLayout& layout);
 
 } // namespace ipb

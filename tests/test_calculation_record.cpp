@@ -4,6 +4,7 @@
 #include "gui_session.h"
 #include "record_dialogs.h"
 #include "record_opening.h"
+#include "record_pdf.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -64,6 +66,19 @@ void answerSaveWith(const QString& path) {
         return path;
     };
 }
+
+// A device with room for so many bytes, then failing as a full disk does.
+struct FillingDevice : QIODevice {
+    explicit FillingDevice(qint64 bytes) : room(bytes) { open(QIODevice::WriteOnly); }
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        const qint64 taken = std::min(size, room);
+        room -= taken;
+        errno = taken ? 0 : ENOSPC;
+        return taken ? taken : -1;
+    }
+    qint64 room;
+};
 
 } // namespace
 
@@ -262,6 +277,40 @@ class TestCalculationRecord : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.pdf"});
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.read(4), name == "old.pdf" ? QByteArray("%PDF") : QByteArray("old"));
+    }
+
+    // On a file system of 64 KB the record (about 69 KB) never fits: with no file before and over
+    // older ones of 8, 40 and 56 KB, the old file stays byte for byte, a "Fehler:" box says the
+    // disk is full, and no stray file remains. Mounting needs root.
+    void savingOntoAFullDisk() {
+        QTemporaryDir dir;
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()})) {
+            QSKIP("no small file system can be mounted here");
+        }
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        Session s;
+        s.compute(kPointFail, 2);
+        answerSaveWith(dir.filePath("Bericht.pdf"));
+        int saves = 0;
+        for (const int kb : {0, 8, 40, 56}) {
+            QFile old(dir.filePath("Bericht.pdf"));
+            const QByteArray before(kb * 1024, 'o');
+            QVERIFY(!kb || (old.open(QIODevice::WriteOnly) && old.write(before) == before.size()));
+            old.close();
+            s.expectMessage("Fehler:", "Der Datenträger ist voll.");
+            QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(s.messages.seen.size(), ++saves);
+            QVERIFY(s.messages.seen.last().text.endsWith("\nDer Datenträger ist voll."));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                     kb ? QStringList{"Bericht.pdf"} : QStringList{});
+            QVERIFY(!kb || (old.open(QIODevice::ReadOnly) && old.readAll() == before));
+        }
+    }
+    // Where none can be mounted: the rest offered again after a short write, the full disk named.
+    void writeWholeSeesAFullDisk() {
+        FillingDevice partly(10742), enough(69380);
+        QCOMPARE(ipb::writeWhole(partly, QByteArray(69380, '%')), "Der Datenträger ist voll.");
+        QCOMPARE(ipb::writeWhole(enough, QByteArray(69380, '%')), "");
     }
 
     // The right mouse button, the Menu key and Shift+F10 open the menu of the commands

@@ -1,6 +1,6 @@
 // Random use of the real windows: clicks, typing, pasting junk, keys, access keys, close
-// requests, double clicks, the section choice, copying and the print preview, checked after
-// every single action. A seed replays its run: the
+// requests, double clicks, the section choice, copying, the print preview, context menus, saving,
+// "Position…" and opening a saved record, checked after every action. A seed replays its run: the
 // input window's 100 ms timer is ticked once after every action instead of by the clock, as a
 // user is never faster than that.
 //
@@ -8,12 +8,16 @@
 // set the size of the run.
 
 #include "gui_session.h"
+#include "record_opening.h"
+#include "record_dialogs.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <memory>
@@ -56,7 +60,11 @@ class Monkey {
     QString broken; // a rule an action found broken, checked right after it
 
     void act(Session& s) {
-        switch (pick(20)) {
+        switch (pick(22)) {
+        case 20:
+            return fromContextMenu(s);
+        case 21:
+            return openSaved(s);
         case 10:
         case 11:
         case 12:
@@ -335,6 +343,61 @@ class Monkey {
         }
     }
 
+    // Shift+F10, then from the menu "Als PDF speichern…" under the proposed name into the run's
+    // own folder (a whole PDF, no message) or "Position…", where up to 90 three-byte characters
+    // go into one box (the box takes 80) before Return or Escape.
+    void fromContextMenu(Session& s) {
+        QWidget* w = activeResultWindow(s);
+        const QString command = pick(2) ? "ActionSavePdf" : "ActionPosition";
+        if (!w) {
+            return;
+        }
+        log << QString("Shift+F10 on %1, then %2").arg(name(w), command);
+        QString saved;
+        ipb::askPdfFileName = [&](QWidget*, const QString&, const QString& proposal, auto&) {
+            return saved = folder_.filePath(QFileInfo(proposal).fileName());
+        };
+        const qsizetype messages = s.messages.seen.size();
+        QTimer chooser;
+        QObject::connect(&chooser, &QTimer::timeout, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                menu->close();
+                if (QAction* a = w->findChild<QAction*>(command); menu->actions().contains(a)) {
+                    a->trigger();
+                }
+            }
+        });
+        chooser.start(5);
+        QTest::keyClick(w, Qt::Key_F10, Qt::ShiftModifier);
+        ipb::askPdfFileName = nullptr; // nothing else saves
+        QFile file(saved);
+        if (QWidget* dialog = s.window("FrmPosition")) {
+            QLineEdit* box = dialog->findChildren<QLineEdit*>()[pick(4)];
+            box->setText(QString(pick(91), u'€'));
+            QTest::keyClick(box, pick(2) ? Qt::Key_Escape : Qt::Key_Return);
+            broken = s.window("FrmPosition") ? "the Position dialog stays open" : "";
+        } else if (!file.open(QIODevice::ReadOnly) || !file.readAll().trimmed().endsWith("%%EOF") ||
+                   s.messages.seen.size() != messages) {
+            broken = command + " from the context menu: no whole record, no dialog";
+        } else {
+            saved_ << saved;
+        }
+    }
+
+    // "Rechnung öffnen…" with a record this run saved: its check computed again (after 0,5 s).
+    void openSaved(Session& s) {
+        QWidget* start = s.window("FrmStart");
+        if (start && start->isVisible() && !saved_.isEmpty()) {
+            const QString path = saved_[pick(int(saved_.size()))];
+            log << QString("open %1").arg(QFileInfo(path).fileName());
+            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, auto&) { return path; };
+            start->findChild<QAction*>("ActionOpen")->trigger();
+            if (!QTest::qWaitFor([&] { return s.shown("FrmErgAusg"); }, 2000)) {
+                broken = "a saved record did not open";
+            }
+        }
+    }
+
     void paste(Session& s) {
         QLineEdit* box = someBox(s);
         if (!box) {
@@ -395,6 +458,8 @@ class Monkey {
     }
 
     std::mt19937 rng_;
+    QTemporaryDir folder_;
+    QStringList saved_;
 };
 
 // The timer rule, once: what the input window's timer would have done by now.

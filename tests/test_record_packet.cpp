@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace ipb;
 
 Q_DECLARE_METATYPE(StoredCheck)
@@ -65,6 +67,39 @@ class TestRecordPacket : public QObject {
         QVERIFY(read.check == stored);
     }
 
+    // The last packet of ours counts, as an incremental update appends the newer; and a packet
+    // within the limits opens, one past them does not.
+    void severalPacketsAndLimits_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("opens"); // with `newer`'s check when true
+        const std::string older = written(check(true, 3, 300, {}));
+        const std::string newer = written(check(false, 5, 500, {"Schule", "3", "", ""}));
+        std::string damaged = older;
+        damaged.replace(damaged.find(">200<"), 5, ">250<");
+        // An element of n attributes named name0, name1, … with this value.
+        const auto adding = [&](const std::string& name, int n, const std::string& value = "u") {
+            std::string p = newer, x = "<x";
+            for (int i = 0; i < n; ++i) {
+                x += " " + name + std::to_string(i) + "='" + value + "'";
+            }
+            return pdfAround(p.insert(p.find("   <ipb:"), x + "/>"));
+        };
+        QTest::newRow("newer after damaged") << pdfAround(damaged) + pdfAround(newer) << true;
+        QTest::newRow("damaged after older") << pdfAround(older) + pdfAround(damaged) << false;
+        QTest::newRow("256 attributes") << adding("a", 256) << true;
+        QTest::newRow("257 attributes") << adding("a", 257) << false;
+        QTest::newRow("65 namespaces") << adding("xmlns:n", 60) << false; // ours are 5
+        QTest::newRow("over 64 KB") << adding("a", 1, std::string(65536, ' ')) << false;
+        QTest::newRow("140 000 attributes, a minute once") << adding("a", 140000) << false;
+    }
+    void severalPacketsAndLimits() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, opens);
+        const PacketReading read = readCheckPacket({file.constData(), std::size_t(file.size())});
+        QCOMPARE(read.problem, opens ? PacketProblem::None : PacketProblem::Damaged);
+        QVERIFY(!opens || read.check == check(false, 5, 500, {"Schule", "3", "", ""}));
+    }
+
     // From the file on disk to the message the start window shows; nothing else is opened.
     void badFiles_data() {
         QTest::addColumn<QByteArray>("content");
@@ -97,13 +132,18 @@ class TestRecordPacket : public QObject {
                                          "<!DOCTYPE x [<!ENTITY e SYSTEM 'file:///etc/passwd'>]>"
                                          "<x:xmpmeta")
                              << damaged;
+        QTest::newRow("FIFO") << QByteArray()
+                              << "Die Datei kann nicht gelesen werden: keine gewöhnliche Datei.";
     }
     void badFiles() {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath("check.pdf");
-        if (QByteArray(QTest::currentDataTag()) != "missing") {
+        const QByteArray tag = QTest::currentDataTag();
+        if (tag == "FIFO") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (tag != "missing") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QIcon>
 #include <QSettings>
 #include <QTimer>
@@ -251,23 +252,38 @@ void Program::editPosition(QWidget* over) {
 }
 
 void Program::openCheckFile(const QString& path) {
-    // The program starts as always; the check follows once the start window has been seen.
-    const qint64 wait = startShown_.isValid() ? kStartWindowMs - startShown_.elapsed() : 0;
-    if (wait <= 0) {
-        openFiledCheck(path);
-        return;
-    }
-    QTimer::singleShot(std::chrono::milliseconds(wait), startWindow.loaded(),
-                       [this, path] { openFiledCheck(path); });
+    openNativeCheckFile(QFile::encodeName(path));
 }
 
-void Program::openFiledCheck(const QString& path) {
+void Program::openNativeCheckFile(const QByteArray& nativePath) {
+    afterStartWindowSeen([this, nativePath] { openFiledCheck(nativePath); });
+}
+
+void Program::showStartError(const QString& message) {
+    afterStartWindowSeen([this, message] {
+        if (StartWindow* start = startWindow.loaded(); start && start->isVisible()) {
+            showMessage(start, QStringLiteral("Fehler:"), message);
+        }
+    });
+}
+
+void Program::afterStartWindowSeen(std::function<void()> call) {
+    // The program starts as always; what was asked follows once the start window has been seen.
+    const qint64 wait = startShown_.isValid() ? kStartWindowMs - startShown_.elapsed() : 0;
+    if (wait <= 0) {
+        call();
+        return;
+    }
+    QTimer::singleShot(std::chrono::milliseconds(wait), startWindow.loaded(), std::move(call));
+}
+
+void Program::openFiledCheck(const QByteArray& nativePath) {
     StartWindow* start = startWindow.loaded();
     // The engineer may have chosen a load case meanwhile: that work is not thrown away.
     if (!start || !start->isVisible()) {
         return;
     }
-    CheckFile file = readCheckFile(path);
+    CheckFile file = readNativeCheckFile(nativePath);
     if (!file.check) {
         showMessage(start, QStringLiteral("Fehler:"), file.error);
         return;

@@ -5,9 +5,11 @@
 #include "form_setup.h"
 #include "record_commands.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace ipb {
@@ -41,6 +43,10 @@ class Program {
     // a check, or one that cannot be read, gives a "Fehler:" message and leaves the start
     // window as it was.
     void openCheckFile(const QString& path);
+    // The same for a file named in the file system's own bytes (from the command line).
+    void openNativeCheckFile(const QByteArray& nativePath);
+    // A "Fehler:" message over the start window once it has been seen, as for a bad file.
+    void showStartError(const QString& message);
 
     // Ends the program at once: every window goes, no handler asks anything.
     void end();
@@ -79,7 +85,9 @@ class Program {
     void editPosition(QWidget* over);
     // Bauvorhaben and Bearbeiter as the last run left them; read on first use, never at start.
     PositionFields& position();
-    void openFiledCheck(const QString& path);
+    void openFiledCheck(const QByteArray& nativePath);
+    // Runs the call once the start window has been on the screen for half a second.
+    void afterStartWindowSeen(std::function<void()> call);
     void showStartWindow();
 
     // The record of the last calculation on screen: the results window shows it until the next

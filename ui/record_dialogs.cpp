@@ -2,8 +2,10 @@
 
 #include "message_box.h"
 #include "record_pdf.h"
+#include "record_page.h"
 #include "record_printing.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -12,10 +14,21 @@
 
 namespace ipb {
 
-SaveFileQuestion askPdfFileName = [](QWidget* parent, const QString& title, const QString& proposal,
-                                     const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, proposal, filter);
-};
+// Qt's save dialog adds ".pdf" to a name typed without it before it decides whether to ask
+// about replacing an existing file, so "Bericht" beside "Bericht.pdf" asks like the full name.
+QString askWithSaveDialog(QWidget* parent, const QString& title, const QString& proposal,
+                          const QString& filter) {
+    QFileDialog dialog(parent, title, proposal, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+SaveFileQuestion askPdfFileName = askWithSaveDialog;
 
 namespace {
 
@@ -26,18 +39,22 @@ void showError(QWidget* parent, const QString& error) {
     }
 }
 
+// A file that could not be written, named with the reason; empty when it was.
+QString fileError(const QString& path, const QString& reason) {
+    return reason.isEmpty() ? QString()
+                            : QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\n%2")
+                                  .arg(QDir::toNativeSeparators(path), reason);
+}
+
 } // namespace
 
 void saveRecordPdf(QWidget* parent, const RecordModel& record) {
-    QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
+    const QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
                                   proposedPdfPath(record), QStringLiteral("PDF-Dokumente (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
-    showError(parent, writeRecordPdfFile(path, record));
+    showError(parent, fileError(path, writeRecordPdfFile(path, record, recordPageLayout())));
 }
 
 void printRecord(QWidget* parent, const RecordModel& record) {
@@ -47,9 +64,17 @@ void printRecord(QWidget* parent, const RecordModel& record) {
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     // Both pages always: the second explains the first.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() == QDialog::Accepted) {
-        showError(parent, printRecordOn(printer, record));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    // Printed to a file, Qt's PDF engine would truncate the file and then ignore a full disk:
+    // the program writes that file itself, whole or not at all, as it saves a record.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString path = printer.outputFileName();
+        showError(parent, fileError(path, writeRecordPdfFile(path, record, printer.pageLayout())));
+        return;
+    }
+    showError(parent, printRecordOn(printer, record));
 }
 
 void previewRecord(QWidget* parent, const RecordModel& record) {

@@ -1,9 +1,15 @@
 #include "record_opening.h"
 
 #include "record_packet_reader.h"
+#include "record_pdf.h"
 
 #include <QFile>
 #include <QFileDialog>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ipb {
 
@@ -13,19 +19,40 @@ OpenFileQuestion askOpenPdfFileName = [](QWidget* parent, const QString& title,
 };
 
 CheckFile readCheckFile(const QString& path) {
+    return readNativeCheckFile(QFile::encodeName(path));
+}
+
+CheckFile readNativeCheckFile(const QByteArray& nativePath) {
     const QString unreadable = QStringLiteral("Die Datei kann nicht gelesen werden: ");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, unreadable + file.errorString()};
+    const QString notRegular = unreadable + QStringLiteral("keine gewöhnliche Datei.");
+    const QString tooLarge = unreadable + QStringLiteral("größer als 50 MB");
+    struct stat info {};
+    if (::stat(nativePath.constData(), &info) != 0) {
+        return {std::nullopt, unreadable + systemErrorText(errno)};
     }
-    // The size a device reports may be 0 or wrong (a pipe, a special file): the read itself
-    // stops one byte past the limit, so nothing larger is ever held.
-    QByteArray bytes;
-    if (file.size() <= kLargestCheckFile) {
-        bytes = file.read(kLargestCheckFile + 1);
+    if (!S_ISREG(info.st_mode)) {
+        return {std::nullopt, notRegular};
     }
-    if (file.size() > kLargestCheckFile || bytes.size() > kLargestCheckFile) {
-        return {std::nullopt, unreadable + QStringLiteral("größer als 50 MB")};
+    if (info.st_size > kLargestCheckFile) {
+        return {std::nullopt, tooLarge};
+    }
+    // Without waiting even if the name was swapped for a FIFO since; the file opened is checked
+    // once more, as it is the one read.
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {std::nullopt, unreadable + systemErrorText(errno)};
+    }
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {std::nullopt, notRegular};
+    }
+    // The file may grow after the look at its size: the read stops one byte past the limit, so
+    // nothing larger is ever held.
+    const QByteArray bytes = file.read(kLargestCheckFile + 1);
+    if (bytes.size() > kLargestCheckFile) {
+        return {std::nullopt, tooLarge};
     }
     if (file.error() != QFileDevice::NoError) {
         return {std::nullopt, unreadable + file.errorString()};

@@ -2,6 +2,7 @@
 
 #include "record_packet.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -26,5 +27,9 @@ struct CheckFile {
     QString error;
 };
 CheckFile readCheckFile(const QString& path);
+// The same for a file named in the bytes the file system holds, which need not be UTF-8 (a name
+// given on the command line in Latin-1). Only a regular file is opened: a FIFO would wait for a
+// writer for ever, a device may never answer, so anything else is refused before open().
+CheckFile readNativeCheckFile(const QByteArray& nativePath);
 
 } // namespace ipb
