@@ -12,18 +12,24 @@
 //   [2] deflection limit: the byte modulo 3, '0' span / 300, '1' / 500, '2' / 1000
 //   [3] the locale's decimal separator: '.' a point, anything else a comma
 //   [4] 'b': back to the start window first (choosing another load case implies it)
+//   [5..11] the design data: the steel grade (byte modulo 3), the top flange held (odd), the
+//       permanent parts of +q and F (byte/200 of their range, so some exceed the load they are
+//       part of), and the bearing lengths at A, B and under F ('-' none, else byte·4 mm, up to
+//       the range's 1000 mm)
 
 #include "beam_lines.h"
 #include "calculation.h"
 #include "check_request.h"
 #include "section_table.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -244,6 +250,24 @@ void checkChecks(const Calculation& c) {
     }
 }
 
+// The design data a header gives, every value within the ranges the design dialog admits.
+template <class Byte> DesignData designData(Byte headerByte) {
+    DesignData d;
+    d.grade =
+        std::array{SteelGrade::S235, SteelGrade::S275, SteelGrade::S355}[headerByte(5, 0) % 3];
+    d.topFlangeHeld = headerByte(6, 0) % 2 == 1;
+    d.permanentUniform = std::min(kPermanentUniformMax, headerByte(7, 0) / 200.0 * 25);
+    d.permanentPoint = std::min(kPermanentPointMax, headerByte(8, 0) / 200.0 * 1000);
+    const auto bearing = [&](std::size_t i) -> std::optional<double> {
+        const unsigned char b = headerByte(i, '-');
+        return b == '-' ? std::nullopt : std::optional(std::min(kBearingLengthMax, b * 4.0));
+    };
+    d.bearingA = bearing(9);
+    d.bearingB = bearing(10);
+    d.bearingF = bearing(11);
+    return d;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -298,9 +322,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         // As the compute command does: the values read are kept even when one is rejected,
         // and after an arithmetic fault ("Rechenfehler") nothing else changes.
-        const CheckRequest request =
+        CheckRequest request =
             checkRequest(pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad,
                          SectionId{std::size_t(&section - kSectionTable.data())}, divisor, texts);
+        request.design = designData(headerByte);
         const CalculationOutcome outcome = calculate(request, values, sep);
         values = outcome.values;
         checkReading(texts, outcome);

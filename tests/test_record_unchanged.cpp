@@ -69,6 +69,12 @@ RecordOutputs recordOutputs(const Case& c) {
     if (!pdf.open(QIODevice::WriteOnly) || !writeRecordPdf(pdf, model)) {
         return {};
     }
+    // IPB_RECORD_PDF_DIR=folder keeps the PDFs themselves, to look at the pages the texts are of.
+    if (const QString keep = qEnvironmentVariable("IPB_RECORD_PDF_DIR"); !keep.isEmpty()) {
+        QFile file(
+            QDir(keep).filePath(QStringLiteral("case%1.pdf").arg(c.minute, 2, 10, QChar('0'))));
+        file.open(QIODevice::WriteOnly) && file.write(pdf.data());
+    }
     const std::unique_ptr<QMimeData> copy(recordMimeData(model));
     return {pdfText(pdf.data()), copy->text(), copy->html(),
             QString::fromStdString(model.checkPacket)};
