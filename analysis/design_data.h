@@ -7,6 +7,8 @@ namespace ipb {
 // The steel grades a rolled IPB comes in for the design to DIN EN 1993-1-1.
 enum class SteelGrade { S235, S275, S355 };
 
+inline constexpr SteelGrade kSteelGrades[] = {SteelGrade::S235, SteelGrade::S275, SteelGrade::S355};
+
 // The yield strength fy in N/mm² for thicknesses up to 40 mm (Table 3.1): every flange of
 // IPB 100 to 600 is thinner, so one value per grade serves every size.
 inline constexpr double yieldStrength(SteelGrade grade) {

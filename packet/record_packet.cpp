@@ -3,7 +3,12 @@
 #include "record_packet_names.h"
 #include "section_table.h"
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace ipb {
 namespace {
@@ -59,12 +64,44 @@ std::string isoTime(const RecordTime& t) {
     return text;
 }
 
+// A number in the shortest form that reads back to the same double, independent of the locale.
+std::string plainNumber(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, end.ptr);
+}
+
+// The design data that differ from the defaults, by element name.
+std::vector<std::pair<std::string_view, std::string>> designElements(const DesignData& d) {
+    std::vector<std::pair<std::string_view, std::string>> out;
+    if (d.grade != SteelGrade::S235) {
+        out.emplace_back(kDesignNames[0], gradeName(d.grade));
+    }
+    if (d.topFlangeHeld) {
+        out.emplace_back(kDesignNames[1], "1");
+    }
+    if (d.permanentUniform != 0) {
+        out.emplace_back(kDesignNames[2], plainNumber(d.permanentUniform));
+    }
+    if (d.permanentPoint != 0) {
+        out.emplace_back(kDesignNames[3], plainNumber(d.permanentPoint));
+    }
+    const std::optional<double>* bearings[] = {&d.bearingA, &d.bearingB, &d.bearingF};
+    for (std::size_t i = 0; i < std::size(bearings); ++i) {
+        if (*bearings[i]) {
+            out.emplace_back(kDesignNames[4 + i], plainNumber(**bearings[i]));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 bool StoredCheck::operator==(const StoredCheck& other) const {
     return pointLoad == other.pointLoad && sectionRow == other.sectionRow && limit == other.limit &&
            texts.text == other.texts.text && texts.visible == other.texts.visible &&
-           position == other.position && calculatedAt == other.calculatedAt;
+           design == other.design && position == other.position &&
+           calculatedAt == other.calculatedAt;
 }
 
 std::string checkPacket(const StoredCheck& check, std::string_view title,
@@ -101,6 +138,9 @@ std::string checkPacket(const StoredCheck& check, std::string_view title,
         if (check.texts.visible[i]) {
             packet += element(kBoxNames[i], check.texts.text[i]);
         }
+    }
+    for (const auto& [name, value] : designElements(check.design)) {
+        packet += element(name, value);
     }
     const std::string* fields[] = {&p.bauvorhaben, &p.position, &p.bauteil, &p.bearbeiter};
     for (std::size_t i = 0; i < std::size(fields); ++i) {

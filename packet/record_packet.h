@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beam_values.h"
+#include "design_data.h"
 #include "input_reading.h"
 
 #include <cstddef>
@@ -41,6 +42,7 @@ struct StoredCheck {
     std::size_t sectionRow = 0; // row of kSectionTable
     DeflectionLimit limit = 300;
     InputTexts texts; // the boxes of the load case, as typed; the others empty and hidden
+    DesignData design;
     PositionFields position;
     RecordTime calculatedAt;
 
@@ -52,6 +54,5 @@ struct StoredCheck {
 // PDF writers keep metadata streams uncompressed, so the packet can be found by a byte scan.
 std::string checkPacket(const StoredCheck& check, std::string_view title,
                         std::string_view creatorTool);
-
 
 } // namespace ipb

@@ -20,6 +20,12 @@ inline constexpr std::string_view kTimeName = "CalculatedAt";
 inline constexpr std::array<std::string_view, kInputFieldCount> kBoxNames = {
     "TextInput_F",  "TextInput_plusq", "TextInput_la",
     "TextInput_lb", "TextInput_l",     "TextInput_nue"};
+// The design data, written only where they differ from the defaults (S235, not held, no
+// permanent parts, no bearing lengths), which is also what a packet from before them means:
+// grade, top flange held, permanent part of +q and of F, bearing lengths at A, at B, under F.
+inline constexpr std::array<std::string_view, 7> kDesignNames = {
+    "SteelGrade",     "TopFlangeHeld",  "PermanentUniform", "PermanentPoint",
+    "BearingLengthA", "BearingLengthB", "BearingLengthF"};
 // Bauvorhaben, Position, Bauteil, Bearbeiter.
 inline constexpr std::array<std::string_view, 4> kPositionNames = {"Bauvorhaben", "Position",
                                                                    "Bauteil", "Bearbeiter"};

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <iterator>
 
 namespace ipb {
 namespace {
@@ -137,6 +139,7 @@ struct OwnElements {
     std::array<std::optional<QString>, 4> head; // load case, section, limit, time
     std::array<std::optional<QString>, kInputFieldCount> boxes;
     std::array<std::optional<QString>, 4> position;
+    std::array<std::optional<QString>, kDesignNames.size()> design;
     bool any = false;
 };
 
@@ -156,6 +159,11 @@ std::optional<QString>* slotFor(OwnElements& own, QStringView name) {
         if (name ==
             QLatin1StringView(kPositionNames[i].data(), qsizetype(kPositionNames[i].size()))) {
             return &own.position[i];
+        }
+    }
+    for (std::size_t i = 0; i < kDesignNames.size(); ++i) {
+        if (name == QLatin1StringView(kDesignNames[i].data(), qsizetype(kDesignNames[i].size()))) {
+            return &own.design[i];
         }
     }
     return nullptr;
@@ -188,6 +196,61 @@ bool readOwnElements(const QByteArray& packet, OwnElements& own) {
         }
     }
     return !xml.hasError();
+}
+
+// A design figure as the writer writes it: a plain number in the C locale, nothing around it.
+std::optional<double> designNumber(const QString& text) {
+    const std::string s = text.toStdString();
+    double value = 0;
+    const auto end = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (end.ec != std::errc() || end.ptr != s.data() + s.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The design data of the elements; a packet without them has the defaults. Nothing when one is
+// not a plain figure or lies outside the range the design dialog admits: that packet is damaged.
+std::optional<DesignData> designFrom(const OwnElements& own) {
+    DesignData d;
+    if (const auto& grade = own.design[0]) {
+        const auto known =
+            std::find_if(std::begin(kSteelGrades), std::end(kSteelGrades),
+                         [&](SteelGrade g) { return *grade == QLatin1StringView(gradeName(g)); });
+        if (known == std::end(kSteelGrades)) {
+            return std::nullopt;
+        }
+        d.grade = *known;
+    }
+    if (const auto& held = own.design[1]) {
+        if (*held != QLatin1StringView("1") && *held != QLatin1StringView("0")) {
+            return std::nullopt;
+        }
+        d.topFlangeHeld = *held == QLatin1StringView("1");
+    }
+    double* parts[] = {&d.permanentUniform, &d.permanentPoint};
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        if (const auto& text = own.design[2 + i]) {
+            const std::optional<double> value = designNumber(*text);
+            if (!value) {
+                return std::nullopt;
+            }
+            *parts[i] = *value;
+        }
+    }
+    std::optional<double>* bearings[] = {&d.bearingA, &d.bearingB, &d.bearingF};
+    for (std::size_t i = 0; i < std::size(bearings); ++i) {
+        if (const auto& text = own.design[4 + i]) {
+            *bearings[i] = designNumber(*text);
+            if (!*bearings[i]) {
+                return std::nullopt;
+            }
+        }
+    }
+    if (!validDesignData(d)) {
+        return std::nullopt;
+    }
+    return d;
 }
 
 // The check from the program's elements, if they hold one the windows can show.
@@ -241,6 +304,12 @@ std::optional<StoredCheck> checkFrom(const OwnElements& own) {
             check.texts[field] = own.boxes[i]->toStdString();
         }
     }
+
+    const std::optional<DesignData> design = designFrom(own);
+    if (!design) {
+        return std::nullopt;
+    }
+    check.design = *design;
 
     std::string* fields[] = {&check.position.bauvorhaben, &check.position.position,
                              &check.position.bauteil, &check.position.bearbeiter};

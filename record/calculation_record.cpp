@@ -8,6 +8,7 @@ StoredCheck storedCheck(const CalculationRecord& record) {
     check.pointLoad = request.pointLoad();
     check.sectionRow = request.section.row;
     check.limit = request.limit;
+    check.design = request.design;
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         if (request.texts.isVisible(field)) {

@@ -7,6 +7,7 @@
 #include "record_pdf.h"
 
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMenu>
@@ -55,6 +56,21 @@ QString lineWith(const QString& text, const QString& caption) {
         }
     }
     return {};
+}
+
+// "Bemessung…" from the results window with these controls set, and OK.
+void setDesign(Session& s, const QMap<QString, QString>& entries) {
+    s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+    QTRY_VERIFY(s.shown("FrmBemessung"));
+    for (auto e = entries.begin(); e != entries.end(); ++e) {
+        if (auto* combo = s.window("FrmBemessung")->findChild<QComboBox*>(e.key())) {
+            combo->setCurrentText(e.value());
+        } else {
+            s.control<QLineEdit>("FrmBemessung", qPrintable(e.key()))->setText(e.value());
+        }
+    }
+    s.button("FrmBemessung", "CmdBemessungOk")->click();
+    QTRY_VERIFY(!s.window("FrmBemessung"));
 }
 
 // Answers the save question with a path, remembering what the program proposed.
@@ -438,6 +454,46 @@ class TestCalculationRecord : public QObject {
                                   << "tampered"
                                   << "Die Trägerberechnung in dieser Datei ist beschädigt.";
     }
+    // "Bemessung…": the defaults, a bearing length out of its range refused with its range and
+    // nothing changed, then S355 taken, which the copy's bending utilisation follows.
+    void designDataDialog() {
+        Session s;
+        s.compute(kPointFail, 2);
+        const auto copiedRow = [&](const QString& caption) {
+            QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_C, Qt::ControlModifier);
+            for (const QString& line : QGuiApplication::clipboard()->text().split('\n')) {
+                if (line.startsWith(caption + "\t")) {
+                    return line;
+                }
+            }
+            return QString();
+        };
+        QCOMPARE(copiedRow("Ausnutzung Biegung"), "Ausnutzung Biegung\t91,0\t%");
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        QTRY_VERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(), "S235");
+        QVERIFY(!s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
+        QVERIFY(s.control<QLineEdit>("FrmBemessung", "TxtLagerF")->isVisible());
+        QVERIFY(s.control<QLineEdit>("FrmBemessung", "TxtLagerA")->text().isEmpty());
+        s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->setCurrentText("S355");
+        auto* bearing = s.control<QLineEdit>("FrmBemessung", "TxtLagerA");
+        QTest::keyClicks(bearing, "1000,5");
+        s.expectMessage("Fehler:", "Lagerlänge s,s am Auflager A: bitte eine Zahl von 0 bis 1000 "
+                                   "mm eingeben.");
+        s.button("FrmBemessung", "CmdBemessungOk")->click();
+        QVERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(bearing->selectedText(), "1000,5");
+        QCOMPARE(copiedRow("Stahlsorte"), "Stahlsorte\tS235");
+        bearing->setText("100");
+        s.button("FrmBemessung", "CmdBemessungOk")->click();
+        QTRY_VERIFY(!s.window("FrmBemessung"));
+        // 137,43 kNm against W,pl·fy = 642,6 cm³ · 355 N/mm² = 228,12 kNm.
+        QCOMPARE(copiedRow("Ausnutzung Biegung"), "Ausnutzung Biegung\t60,2\t%");
+        QCOMPARE(copiedRow("Ausnutzung Lasteinleitung Auflager A").section('\t', 0, 0),
+                 "Ausnutzung Lasteinleitung Auflager A");
+        QVERIFY(!copiedRow("Ausnutzung Lasteinleitung Auflager A").contains("nicht untersucht"));
+    }
+
     void reopenedCheck() {
         QFETCH(int, loadCase);
         QFETCH(Inputs, inputs);
@@ -461,6 +517,7 @@ class TestCalculationRecord : public QObject {
                 QTest::keyClicks(line, text);
             }
             s.button("FrmPosition", "CmdPositionOk")->click();
+            setDesign(s, {{"CboStahlsorte", "S355"}, {"TxtLagerA", "120"}});
             for (const char* label : kValueLabels) {
                 figures << s.label("FrmErgAusg", label)->text();
             }
@@ -520,6 +577,12 @@ class TestCalculationRecord : public QObject {
         for (int row = 0; row < 10; ++row) {
             QCOMPARE(s.label("FrmErgAusg", kValueLabels[row])->text(), figures[row]);
         }
+        // The design data came back with the check.
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains("Stahlsorte\tS355\n") &&
+                     !copied.contains("Lasteinleitung Auflager A\tnicht untersucht"),
+                 qPrintable(copied));
         // The revised check is filed under the same position.
         answerSaveWith(dir.filePath("again.pdf"));
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);

@@ -18,8 +18,9 @@ Q_DECLARE_METATYPE(StoredCheck)
 
 namespace {
 
-StoredCheck check(bool point, std::size_t row, DeflectionLimit limit, PositionFields position) {
-    StoredCheck c{point, row, limit, {}, std::move(position), {2026, 12, 8, 14, 30, 5}};
+StoredCheck check(bool point, std::size_t row, DeflectionLimit limit, PositionFields position,
+                  DesignData design = {}) {
+    StoredCheck c{point, row, limit, {}, design, std::move(position), {2026, 12, 8, 14, 30, 5}};
     showLoadCaseBoxes(c.texts, point ? LoadCase::PointLoad : LoadCase::UniformLoad);
     c.texts[InputField::plusq] = point ? "" : "10,5";
     c.texts[InputField::F] = point ? "50" : "";
@@ -57,6 +58,10 @@ class TestRecordPacket : public QObject {
             << check(true, 3, 300,
                      {"Büro \"Ölmühle\" & Söhne <Nord>", "Pos. 3'a", std::string(78, 'x') + "äß",
                       QString(80, QChar(0x00DC)).toStdString()});
+        QTest::newRow("point, every design figure")
+            << check(true, 6, 500, {}, {SteelGrade::S355, 2.5, 0.1 + 0.2, true, 0, 100, 1000});
+        QTest::newRow("uniform, S275, one bearing")
+            << check(false, 2, 300, {}, {SteelGrade::S275, 250, 0, false, {}, 62.5, {}});
     }
     void roundTrip() {
         QFETCH(StoredCheck, stored);
@@ -104,7 +109,8 @@ class TestRecordPacket : public QObject {
     void badFiles_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        const std::string good = written(check(true, 3, 300, {}));
+        const std::string good =
+            written(check(true, 3, 300, {}, {SteelGrade::S275, 1, 2, false, {}, 100, {}}));
         const auto tampered = [&](const char* from, const char* to) {
             std::string p = good;
             p.replace(p.find(from), std::strlen(from), to);
@@ -122,6 +128,11 @@ class TestRecordPacket : public QObject {
         QTest::newRow("limit 400") << tampered(">300<", ">400<") << damaged;
         QTest::newRow("load case 3") << tampered("LoadCase>2<", "LoadCase>3<") << damaged;
         QTest::newRow("text too long") << tampered(">50<", ">1234567<") << damaged;
+        QTest::newRow("bearing length beyond 1000 mm")
+            << tampered(">100</ipb:BearingLengthB", ">1000.5</ipb:BearingLengthB") << damaged;
+        QTest::newRow("permanent part not a plain figure")
+            << tampered(">2</ipb:PermanentPoint", ">2,5</ipb:PermanentPoint") << damaged;
+        QTest::newRow("unknown steel grade") << tampered(">S275<", ">S460<") << damaged;
         QTest::newRow("box of the other case")
             << tampered("<ipb:TextInput_F>",
                         "<ipb:TextInput_l>1</ipb:TextInput_l><ipb:TextInput_F>")

@@ -1,7 +1,7 @@
 #include "input_window.h"
 
-#include "form_setup.h"
 #include "check_request.h"
+#include "form_setup.h"
 #include "keyboard_focus.h"
 #include "message_box.h"
 #include "qt_text.h"
@@ -217,7 +217,8 @@ int InputWindow::TextInput_KeyPress(QLineEdit* box, int keyAscii) {
     const int kept = keptCharacter(field, keyAscii);
     if (kept == kEnterCode) {
         // Never to a hidden box.
-        if (const auto next = nextBoxOnEnter(loadCase_, field); next && isOnScreen(this->box(*next))) {
+        if (const auto next = nextBoxOnEnter(loadCase_, field);
+            next && isOnScreen(this->box(*next))) {
             focusWithTextSelected(this->box(*next));
         }
     }
@@ -256,7 +257,10 @@ InputTexts InputWindow::typedTexts() const {
 
 CheckRequest InputWindow::request() const {
     const auto row = static_cast<std::size_t>(std::max(ui.TrgWahl->currentRow(), 0));
-    return checkRequest(loadCase_, SectionId{row}, values_.input.fmaxteiler, typedTexts());
+    CheckRequest made =
+        checkRequest(loadCase_, SectionId{row}, values_.input.fmaxteiler, typedTexts());
+    made.design = design_;
+    return made;
 }
 
 void InputWindow::showRequest(const CheckRequest& request) {
@@ -305,6 +309,7 @@ void InputWindow::computeWithSection(int row) {
 
 void InputWindow::computeFiledCheck(const CheckRequest& request) {
     showRequest(request);
+    design_ = request.design;
     // The button as the timer would leave it; a box left empty keeps it off and the engineer
     // finds the check typed in but not computed.
     Timer1_Timer();

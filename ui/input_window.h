@@ -46,8 +46,12 @@ class InputWindow : public QWidget {
     // usual reading accepts or rejects them with its usual messages.
     void computeFiledCheck(const CheckRequest& request);
 
-    // The check the controls hold: load case, section, deflection limit and the typed boxes.
+    // The check the controls hold: load case, section, deflection limit and the typed boxes,
+    // with the design data the program gave it.
     CheckRequest request() const;
+    // The design data have no controls here: the program keeps them through "Neue Rechnung"
+    // and a section taken from the comparison, and an opened check brings its own.
+    void setDesign(const DesignData& design) { design_ = design; }
 
     // The warning cue of a failed check, played by the window's own sound control.
     void playWarning();
@@ -89,6 +93,7 @@ class InputWindow : public QWidget {
 
     CalculationValues& values_;
     LoadCase loadCase_ = LoadCase::UniformLoad;
+    DesignData design_;
     Ui::FrmHaupt ui;
     QTimer* Timer1;
     SoundCue* MMControl2;

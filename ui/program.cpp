@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "deferred_call.h"
+#include "design_dialog.h"
 #include "designed_palette.h"
 #include "input_window.h"
 #include "message_box.h"
@@ -100,8 +101,12 @@ InputWindow* Program::createInputWindow() {
 }
 
 void Program::openInputWindow(LoadCase loadCase) {
+    const bool fresh = !inputWindow.loaded();
     InputWindow& input = inputWindow.touch();
     input.setUpLoadCase(loadCase);
+    if (fresh) {
+        input.setDesign(startingDesign());
+    }
     showModeless(&input);
     if (StartWindow* start = startWindow.loaded()) {
         start->hide();
@@ -168,6 +173,7 @@ ResultsWindow* Program::createResultsWindow() {
     QObject::connect(results, &ResultsWindow::endRequested, results, [this] { end(); });
     addLightestSectionCommand(results);
     addPositionCommand(results);
+    addDesignCommand(results);
     return results;
 }
 
@@ -182,6 +188,7 @@ ReportWindow* Program::createReportWindow() {
     QObject::connect(report, &ReportWindow::endRequested, report, [this] { end(); });
     addLightestSectionCommand(report);
     addPositionCommand(report);
+    addDesignCommand(report);
     return report;
 }
 
@@ -202,7 +209,8 @@ void Program::chooseLightestSection(QWidget* over) {
         compareSections(onScreen.request, onScreen.values, localeDecimalSeparator());
     // Modal to the whole program, but it does not hold up the event loop: the program goes on
     // answering while the engineer reads the table.
-    auto* dialog = new SectionChoiceDialog(comparison, static_cast<int>(onScreen.request.section.row), over);
+    auto* dialog =
+        new SectionChoiceDialog(comparison, static_cast<int>(onScreen.request.section.row), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
@@ -212,6 +220,62 @@ void Program::chooseLightestSection(QWidget* over) {
         inputWindow.touch().computeWithSection(row);
     });
     dialog->show();
+}
+
+void Program::addDesignCommand(QWidget* window) {
+    QAction* action =
+        addWindowCommand(window, "ActionBemessung", QStringLiteral("Bemessung…"), QKeySequence());
+    QObject::connect(action, &QAction::triggered, window, [this, window] { editDesign(window); });
+}
+
+DesignData Program::startingDesign() {
+    const QSettings stored = settings();
+    DesignData design;
+    const QString grade = stored.value(QStringLiteral("Bemessung/Stahlsorte")).toString();
+    for (const SteelGrade g : kSteelGrades) {
+        if (grade == QLatin1String(gradeName(g))) {
+            design.grade = g;
+        }
+    }
+    design.topFlangeHeld = stored.value(QStringLiteral("Bemessung/ObergurtGehalten")).toBool();
+    return design;
+}
+
+void Program::editDesign(QWidget* over) {
+    if (!record_) {
+        return;
+    }
+    const Calculation& onScreen = *record_->calculation;
+    auto* dialog = new DesignDialog(onScreen.request.design, onScreen.pointLoad(), over);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog,
+                     [this, dialog] { designChanged(dialog->design()); });
+    dialog->show();
+}
+
+void Program::designChanged(const DesignData& design) {
+    // The grade and the restraint are how this engineer usually builds: the next run starts
+    // with them. The load split and the bearings belong to this beam only.
+    QSettings stored = settings();
+    stored.setValue(QStringLiteral("Bemessung/Stahlsorte"), QLatin1String(gradeName(design.grade)));
+    stored.setValue(QStringLiteral("Bemessung/ObergurtGehalten"), design.topFlangeHeld);
+    if (InputWindow* input = inputWindow.loaded()) {
+        input->setDesign(design);
+    }
+    if (!record_) {
+        return;
+    }
+    // The calculation on display once more with the new data: the windows' rows and verdict
+    // stay, the checks and the record follow.
+    const Calculation& onScreen = *record_->calculation;
+    CheckRequest request = onScreen.request;
+    request.design = design;
+    const CalculationOutcome outcome =
+        calculate(request, onScreen.values, localeDecimalSeparator(), Detail::Record);
+    if (outcome.succeeded()) {
+        record_->calculation = outcome.calculation;
+    }
 }
 
 void Program::addPositionCommand(QWidget* window) {
@@ -292,8 +356,11 @@ void Program::openFiledCheck(const QByteArray& nativePath) {
     position_ = check.position;
     const LoadCase loadCase = check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad;
     openInputWindow(loadCase);
-    inputWindow.touch().computeFiledCheck(
-        checkRequest(loadCase, SectionId{check.sectionRow}, check.limit, check.texts));
+    CheckRequest request =
+        checkRequest(loadCase, SectionId{check.sectionRow}, check.limit, check.texts);
+    // The check's own design data, from its record; a record from before them has the defaults.
+    request.design = check.design;
+    inputWindow.touch().computeFiledCheck(request);
 }
 
 void Program::setIcon() {

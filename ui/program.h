@@ -82,6 +82,12 @@ class Program {
     void chooseLightestSection(QWidget* over);
     // "Position…": the project and position the record names.
     void addPositionCommand(QWidget* window);
+    // "Bemessung…": the design data of the check on display, which is computed again with them.
+    void addDesignCommand(QWidget* window);
+    void editDesign(QWidget* over);
+    void designChanged(const DesignData& design);
+    // The grade and the restraint the last run left, for the checks of a new input window.
+    DesignData startingDesign();
     void editPosition(QWidget* over);
     // Bauvorhaben and Bearbeiter as the last run left them; read on first use, never at start.
     PositionFields& position();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "design_data.h"
+#include "ui_design_dialog.h"
+
+#include <QDialog>
+
+namespace ipb {
+
+// "Bemessung…": what the design to DIN EN 1993-1-1 needs beyond the four windows' boxes. The
+// parts of F and the bearing under it are asked only in the point-load case.
+class DesignDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    DesignDialog(const DesignData& design, bool pointLoad, QWidget* parent);
+
+    // The data as entered; valid once the dialog was accepted.
+    DesignData design() const { return design_; }
+
+  private:
+    // Reads every box; on the first bad one says so, selects it and keeps the dialog open.
+    void takeEntries();
+
+    Ui::FrmBemessung ui;
+    DesignData design_;
+};
+
+} // namespace ipb
