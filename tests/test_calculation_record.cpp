@@ -384,7 +384,7 @@ class TestCalculationRecord : public QObject {
         QTRY_COMPARE(offered,
                      QStringList({"Drucken… Ctrl+P", "Seitenansicht… ", "Als PDF speichern… Ctrl+S",
                                   "Ergebnisse kopieren Ctrl+C", "Leichtestes Profil suchen… Ctrl+L",
-                                  "Position… "}));
+                                  "Position… ", "Bemessung… "}));
     }
 
     // "Drucken…" prints the three pages through Qt's print dialog, which offers the record's own
