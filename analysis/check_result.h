@@ -49,6 +49,9 @@ struct CheckResult {
     std::string remark;     // a sentence before the steps; empty where none is needed
     CheckState state = CheckState::NotComputable;
     std::optional<double> utilisation; // percent, where the check has one
+    // What stands in place of the utilisation where there is none and a reason fits in a few
+    // symbols ("V,Ed > V,pl,Rd"); empty: a dash.
+    std::string_view noFigure;
     std::string summary;               // the result in one line
     std::string note;                  // why it fails, said in a red frame; empty when it holds
     WorkedSteps steps;                 // written only when a record is kept

@@ -37,4 +37,25 @@ template <class Admits> std::string failingByGroup(const CheckResults& checks, A
     return text;
 }
 
+// Every failing check by group, as above; empty when all hold.
+std::string failingChecks(const CheckResults& checks);
+
+// Whether every check holds: none fails, none is left without an answer.
+bool allHold(const CheckResults& checks);
+
+// The verdict over all checks, as the window of all checks says it under its table:
+// "Alle Nachweise erfüllt." or "Nicht erfüllt: " with the failing checks by group and a full stop.
+std::string overallVerdict(const CheckResults& checks);
+
+// What the four windows' verdict leaves out, said in the report window: "Außerdem nicht erfüllt:
+// Weitere Nachweise: Schub. Strg+E zeigt alle Nachweise."; empty when every check beyond the
+// verdict holds.
+std::string beyondVerdictHint(const CheckResults& checks);
+
+// A group's heading row in the window of all checks; the design's heading names the steel grade.
+std::string groupHeading(CheckGroup group, const DesignData& design);
+
+// A check's utilisation with one decimal ("91,0 %"), or what stands in its place.
+std::string utilisationText(const CheckResult& check, char decimalSeparator);
+
 } // namespace ipb

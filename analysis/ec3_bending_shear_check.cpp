@@ -64,6 +64,7 @@ CheckResult ec3BendingShearCheck(const CheckContext& c) {
     // Beyond V,pl,Rd the web cannot carry the shear at all: the rule has no moment to give.
     if (largestShear > VplRd) {
         wordDesignCheck(out, CheckState::NotComputable, "V,Ed > V,pl,Rd");
+        out.noFigure = "V,Ed > V,pl,Rd";
         out.remark = "Die Querkraft übersteigt V,pl,Rd = " + germanNumber(VplRd) +
                      " kN: die Interaktion ist nicht definiert.";
         out.note = "Biegung und Querkraft nach DIN EN 1993-1-1 nicht nachweisbar: V,Ed = " +

@@ -181,12 +181,41 @@ std::string textFromNumber(double value, int decimals, char decimalSeparator) {
 }
 
 std::string germanNumber(double value, int significantDigits) {
+    // Positional, never in exponent form: every figure of the record must compute on a pocket
+    // calculator as it is printed. The digits are those of the rounded scientific form.
+    if (!std::isfinite(value)) {
+        return value != value ? "NaN" : value < 0 ? "-∞" : "∞";
+    }
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
-                                   significantDigits);
-    std::string out(text, end.ptr);
-    for (char& c : out) {
-        c = c == '.' ? ',' : c == 'e' ? 'E' : c;
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
+                                   std::max(significantDigits, 1) - 1);
+    const std::string_view scientific(text, static_cast<std::size_t>(end.ptr - text));
+    const std::size_t e = scientific.find('e');
+    const bool negative = scientific.front() == '-';
+    std::string digits;
+    for (const char c : scientific.substr(0, e)) {
+        if (c >= '0' && c <= '9') {
+            digits += c;
+        }
+    }
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    if (digits == "0") {
+        return "0";
+    }
+    const int point = exponent + 1; // digits before the decimal comma
+    std::string out = negative ? "-" : "";
+    if (point <= 0) {
+        out += "0," + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (static_cast<std::size_t>(point) >= digits.size()) {
+        out += digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(point)) + "," +
+               digits.substr(static_cast<std::size_t>(point));
     }
     return out;
 }

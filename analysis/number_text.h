@@ -31,7 +31,8 @@ inline std::string percentText(double percent) {
 }
 
 // A value as the calculation used it, in German notation: up to ten significant digits, no
-// trailing zeros, no thousands separator ("10,601", "2,645751311", "1E-05").
+// trailing zeros, no thousands separator, never an exponent ("10,601", "2,645751311",
+// "0,00001", "2810139788000").
 std::string germanNumber(double value, int significantDigits = 10);
 
 // The bending stress and the deflection as the results window writes them: a bound where the

@@ -147,8 +147,9 @@ int main() {
     // "Leichtestes Profil suchen…": the same inputs with all twelve sections, each with every
     // check.
     const double comparison = medianPerCase(cases, 1, kSamples, [&](const Case& c) {
-        sink +=
-            static_cast<std::size_t>(lightestPassing(compareSections(requestOf(c), {}, ',')) + 1);
+        sink += static_cast<std::size_t>(
+            lightestWhere(compareSections(requestOf(c), {}, ','), &SectionCheck::holdsEverything) +
+            1);
     });
     std::printf("twelve sections compared: %.1f us (checksum %zu)\n", comparison / 1000, sink);
     return 0;

@@ -1,5 +1,6 @@
 #include "record_model.h"
 
+#include "check_verdict.h"
 #include "number_text.h"
 #include "record_packet.h"
 
@@ -311,8 +312,9 @@ CheckSection checkSection(const CheckGroupText& group, const CheckResults& check
         }
     }
     // A group that states its verdict says it after its results, whichever way it goes.
+    section.verdictLine = section.failed.empty() ? group.passedLine : section.failed;
     if (!group.passedLine.empty()) {
-        section.results.push_back(section.failed.empty() ? group.passedLine : section.failed);
+        section.results.push_back(section.verdictLine);
     }
     return section;
 }
@@ -454,16 +456,30 @@ RecordModel recordModel(const CalculationRecord& record) {
 
     m.designationDin = choice.designationDin;
     m.designationEuro = choice.designationEuro;
+    // The whole numbers the calculation used; where the table gives the value more finely, the
+    // table's figure stands beside it, so that the paper shows what was computed.
+    const auto used = [](std::string caption, std::int32_t value, std::string_view tabulated,
+                         std::string unit) {
+        const std::string figure = std::to_string(value);
+        return RecordField{std::move(caption), figure,
+                           figure == tabulated
+                               ? unit
+                               : unit + " (Tabelle: " + std::string(tabulated) + " " + unit + ")"};
+    };
     m.sectionValues = {{{"Ix", std::to_string(section.values.Ix), "cm⁴"},
-                        {"Wx", std::string(section.WxTabulated), "cm³"},
-                        {"q0", std::string(section.q0Tabulated), "N/m"}}};
+                        used("Wx", section.values.Wx, section.WxTabulated, "cm³"),
+                        used("q0", section.values.q0, section.q0Tabulated, "N/m")}};
     for (std::size_t i = 0; i < m.sectionValues.size(); ++i) {
         const RecordField& v = m.sectionValues[i];
         m.sectionTexts[i] = v.caption + " = " + v.value + " " + v.unit;
     }
     for (const auto& [field, name, unit] : kInputCaptions) {
         if (c.request.texts.isVisible(field)) {
-            m.inputs.push_back({std::string(name), c.request.texts[field], std::string(unit)});
+            // A box left empty (the point-load case allows it for +q) was computed as zero.
+            const std::string& typed = c.request.texts[field];
+            m.inputs.push_back({std::string(name),
+                                typed.empty() ? "(leer) → 0 " + std::string(unit) : typed,
+                                std::string(unit)});
         }
     }
     m.deflectionLimit = "l/" + std::to_string(c.values.input.fmaxteiler);
@@ -478,7 +494,11 @@ RecordModel recordModel(const CalculationRecord& record) {
     }
 
     m.passes = c.view.verdict == Verdict::Pass;
-    m.verdictLine = oneLine(c.view.report.message);
+    m.allHold = allHold(c.checks);
+    m.verdictLine =
+        std::string(groupName(CheckGroup::Verdict)) + ": " + oneLine(c.view.report.message);
+    m.overallLine =
+        m.allHold ? "Gesamturteil: alle Nachweise erfüllt" : "Gesamturteil: nicht erfüllt";
     m.failedChecks = failedChecks(c.view);
     m.verdictDetail = m.passes ? "Biegespannung und Durchbiegung innerhalb der zulässigen Werte"
                                : "Nicht eingehalten: " + m.failedChecks;
@@ -513,7 +533,10 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.copy.insert(m.copy.end(), m.sectionValues.begin(), m.sectionValues.end());
     m.copy.insert(m.copy.end(), m.inputs.begin(), m.inputs.end());
     m.copy.push_back({"Max. zul. Durchbiegung", m.deflectionLimit, ""});
-    m.copy.push_back({"Urteil", m.verdictLine, m.failedChecks});
+    m.copy.push_back({"Urteil", oneLine(c.view.report.message), m.failedChecks});
+    m.copy.push_back({"Gesamturteil",
+                      m.allHold ? "erfüllt" : "nicht erfüllt: " + failingChecks(c.checks), "",
+                      !m.allHold});
     m.copy.push_back({}); // a blank line between the data and the results
     for (const RecordRow& row : m.rows) {
         m.copy.push_back(row.field);

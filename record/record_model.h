@@ -69,6 +69,9 @@ struct CheckSection {
     std::vector<std::string> notes; // one for each check that fails
     std::vector<std::string> closing;
     std::string failed; // "Weitere Nachweise nicht erfüllt: Schub, …"; empty when all hold
+    // The group's line in the verdict on page 1: the failing checks, or the group's own passed
+    // line; empty for a group that is named there only when it fails.
+    std::string verdictLine;
 };
 
 // A line along the span and what its diagram writes beside it.
@@ -114,8 +117,11 @@ struct RecordModel {
     std::string deflectionLimit;              // "l/300"
     std::array<RecordRow, kResultRowCount> rows;
 
-    bool passes = true;
-    std::string verdictLine;   // the report's message on one line
+    bool passes = true;  // the verdict of the four windows
+    bool allHold = true; // every check, the verdict's and all others
+    // "Urteil der vier Fenster: " and the report's message on one line.
+    std::string verdictLine;
+    std::string overallLine;   // "Gesamturteil: alle Nachweise erfüllt" or "…: nicht erfüllt"
     std::string failedChecks;  // which limit was exceeded, in words; empty for a pass
     std::string verdictDetail; // the sentence under the verdict
 

@@ -248,16 +248,22 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     page.y += page.lineHeight(bold);
     page.text(pad, page.width() - pad, qtText(record.verdictDetail), body);
     page.y += page.lineHeight(body);
-    // The checks beyond the verdict, named only when one of them fails.
+    // Each group of checks beyond the verdict: its failing checks, or the line that says it
+    // holds where the group has one.
     for (const CheckSection& section : record.checkSections) {
-        if (!section.failed.empty()) {
-            page.text(pad, page.width() - pad, qtText(section.failed), bold, kRed);
+        if (!section.verdictLine.empty()) {
+            const bool failed = !section.failed.empty();
+            page.text(pad, page.width() - pad, qtText(section.verdictLine), failed ? bold : body,
+                      failed ? kRed : kInk);
             page.y += page.lineHeight(bold);
         }
     }
+    page.text(pad, page.width() - pad, qtText(record.overallLine), bold,
+              record.allHold ? kInk : kRed);
+    page.y += page.lineHeight(bold);
     page.y += pad;
-    // The report window's colour as a frame; the words above carry the verdict in grey print.
-    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.passes ? kGreen : kRed);
+    // Green only when every check holds: the words above carry the verdict in grey print.
+    page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.allHold ? kGreen : kRed);
 }
 
 void paintMethod(PageWriter& page, const RecordModel& record) {

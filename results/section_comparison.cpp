@@ -20,6 +20,10 @@ bool SectionCheck::holds(const std::function<bool(const CheckResult&)>& picks) c
                         [&](const CheckResult& c) { return picks(c) && c.fails(); });
 }
 
+bool SectionCheck::holdsEverything() const {
+    return passes() && holds([](const CheckResult&) { return true; });
+}
+
 SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
                                   char decimalSeparator) {
     SectionComparison comparison;
@@ -33,10 +37,10 @@ SectionComparison compareSections(const CheckRequest& request, const Calculation
     return comparison;
 }
 
-int lightestHolding(const SectionComparison& comparison,
-                    const std::function<bool(const CheckResult&)>& picks) {
+int lightestWhere(const SectionComparison& comparison,
+                  const std::function<bool(const SectionCheck&)>& qualifies) {
     for (std::size_t i = 0; i < comparison.size(); ++i) {
-        if (comparison[i].passes() && comparison[i].holds(picks)) {
+        if (qualifies(comparison[i])) {
             return static_cast<int>(i);
         }
     }
@@ -44,7 +48,7 @@ int lightestHolding(const SectionComparison& comparison,
 }
 
 int lightestPassing(const SectionComparison& comparison) {
-    return lightestHolding(comparison, [](const CheckResult&) { return false; });
+    return lightestWhere(comparison, &SectionCheck::passes);
 }
 
 namespace {
@@ -83,8 +87,7 @@ std::vector<ComparisonCell> checkCells(const std::vector<std::string>& headers,
             } else if (word.empty()) {
                 word = stateWord(check.state);
             }
-            // The verdict's own columns stand beside the verdict, which says so already.
-            cell.red = cell.red || (check.group != CheckGroup::Verdict && check.fails());
+            cell.red = cell.red || check.fails();
         }
         if (largest) {
             cell.text = textFromNumber(*largest, 1, decimalSeparator) + " %";

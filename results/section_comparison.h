@@ -19,6 +19,8 @@ struct SectionCheck {
     bool passes() const;
     // Every check that the predicate picks holds (a section that was not computed holds none).
     bool holds(const std::function<bool(const CheckResult&)>& picks) const;
+    // The verdict and every check beyond it.
+    bool holdsEverything() const;
 };
 
 using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;
@@ -28,10 +30,9 @@ using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;
 SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
                                   char decimalSeparator);
 
-// The row of the lightest section that passes the verdict and holds every check the predicate
-// picks, or -1 when none does.
-int lightestHolding(const SectionComparison& comparison,
-                    const std::function<bool(const CheckResult&)>& picks);
+// The row of the lightest section that qualifies, or -1 when none does.
+int lightestWhere(const SectionComparison& comparison,
+                  const std::function<bool(const SectionCheck&)>& qualifies);
 int lightestPassing(const SectionComparison& comparison);
 
 // The comparison as a table: each check gives the column of the figure it rests on, where it

@@ -22,6 +22,20 @@ inline const Inputs kPointFail{{"TextInput_F", "50"},
                                {"TextInput_lb", "2"},
                                {"TextInput_nue", "1,5"}};
 
+// Beams that the four windows pass and other checks fail, each with its section row. IPB 300
+// carrying 420 kN 0,60 m from support A on 8 kN/m: shear 107,7 % and combined stress 107,5 % of
+// the allowable stress. IPB 360, 30 kN/m over 9 m: lateral-torsional buckling to DIN EN
+// 1993-1-1 alone.
+inline constexpr int kGirderRow = 6;
+inline const Inputs kGirder{{"TextInput_F", "420"},
+                            {"TextInput_plusq", "8"},
+                            {"TextInput_la", "0,6"},
+                            {"TextInput_lb", "5,4"},
+                            {"TextInput_nue", "1,5"}};
+inline constexpr int kBucklingRow = 7;
+inline const Inputs kBucklesToStandard{
+    {"TextInput_plusq", "30"}, {"TextInput_l", "9"}, {"TextInput_nue", "1,5"}};
+
 // The value labels of the results window, row by row.
 inline const char* const kValueLabels[] = {
     "LabErgFa",     "LabErgFb",     "LabErgqxl",     "LabErgL",    "LabErgMb",

@@ -6,11 +6,15 @@
 #include "image_control.h"
 #include "program.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -196,3 +200,35 @@ class Session {
         return w && w->isVisible();
     }
 };
+
+// The window that takes the keys, active as a user would have it; the report is opened first.
+inline QWidget* activate(Session& s, const char* name) {
+    if (QLatin1String(name) == QLatin1String("FrmReport") && !s.shown("FrmReport")) {
+        s.button("FrmErgAusg", "CmdReport")->click();
+    }
+    QWidget* w = s.window(name);
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w) ? w : nullptr;
+}
+
+// The design data dialog, once it is open, with these controls set, and OK.
+inline void fillDesignDialog(Session& s, const QMap<QString, QString>& entries) {
+    QTRY_VERIFY(s.shown("FrmBemessung"));
+    for (auto e = entries.begin(); e != entries.end(); ++e) {
+        if (auto* combo = s.window("FrmBemessung")->findChild<QComboBox*>(e.key())) {
+            combo->setCurrentText(e.value());
+        } else if (auto* box = s.window("FrmBemessung")->findChild<QCheckBox*>(e.key())) {
+            box->setChecked(e.value() == QLatin1String("ja"));
+        } else {
+            s.control<QLineEdit>("FrmBemessung", qPrintable(e.key()))->setText(e.value());
+        }
+    }
+    s.button("FrmBemessung", "CmdBemessungOk")->click();
+    QTRY_VERIFY(!s.window("FrmBemessung"));
+}
+
+// "Bemessung…" from the results window with these controls set, and OK.
+inline void setDesign(Session& s, const QMap<QString, QString>& entries) {
+    s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+    fillDesignDialog(s, entries);
+}

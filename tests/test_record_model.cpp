@@ -294,7 +294,7 @@ class TestRecordModel : public QObject {
         QTEST(QString::fromStdString(m.fileName), "file");
         QCOMPARE(m.calculatedAt, "Berechnet am 08.12.2026 um 14:30:05 Uhr");
         QCOMPARE(m.sectionTexts[0], "Ix = 5700 cm⁴");
-        QCOMPARE(m.sectionTexts[2], "q0 = 601,353 N/m");
+        QCOMPARE(m.sectionTexts[2], "q0 = 601 N/m (Tabelle: 601,353 N/m)");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
         // The copy: data, a blank line, the ten rows as on page 1, the three exact maxima and
         // the three further checks, then the steel grade, the checks to DIN EN 1993-1-1 (the one

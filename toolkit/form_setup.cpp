@@ -52,23 +52,32 @@ class ScreenPlacement : public QObject {
     }
 
   private:
-    void place() {
-        const QRect frame = window_->frameGeometry();
-        const QScreen* screen = QGuiApplication::screenAt(window_->geometry().center());
-        if (!screen) {
-            screen = window_->screen();
-        }
-        const QPoint topLeft = placeInside(frame, screen->availableGeometry());
-        if (topLeft != frame.topLeft()) {
-            window_->move(topLeft); // move() places the frame
-        }
-    }
+    void place() { keepInsideScreen(window_); }
 
     QWidget* window_;
     bool frameChecked_ = false;
 };
 
 } // namespace
+
+void keepInsideScreen(QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    if (!screen) {
+        screen = window->screen();
+    }
+    const QPoint topLeft = placeInside(frame, screen->availableGeometry());
+    if (topLeft != frame.topLeft()) {
+        window->move(topLeft); // move() places the frame
+    }
+}
+
+void shrinkToScreen(QWidget* window) {
+    const QWidget* parent = window->parentWidget();
+    const QRect available = (parent ? parent->screen() : window->screen())->availableGeometry();
+    window->resize(std::min(window->width(), available.width() - 16),
+                   std::min(window->height(), available.height() - 40));
+}
 
 QPoint placeInside(const QRect& frame, const QRect& available) {
     const auto axis = [](int start, int length, int areaStart, int areaLength) {

@@ -50,6 +50,14 @@ void finishForm(QWidget* form);
 // left edges, where the title bar and the first controls are.
 QPoint placeInside(const QRect& frame, const QRect& available);
 
+// Moves a window whose frame reaches beyond its screen's free area back inside, as placeInside
+// says; a window already inside stays where it is.
+void keepInsideScreen(QWidget* window);
+
+// A window that scrolls or wraps its contents, made no larger than the free area of the screen
+// it opens on (its parent's, if it has one), with room left for the title bar and frame.
+void shrinkToScreen(QWidget* window);
+
 // Windows left only through their own buttons: fixed size, no close box.
 void makeFixedDialog(QWidget* window);
 

@@ -8,7 +8,6 @@
 
 #include <QLocale>
 #include <QRegularExpression>
-#include <QScreen>
 
 #include <optional>
 
@@ -59,9 +58,7 @@ DesignDialog::DesignDialog(const DesignData& design, bool pointLoad, QWidget* pa
     connect(ui.CmdBemessungAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     ui.CboStahlsorte->setFocus(Qt::OtherFocusReason);
     adjustSize();
-    const QScreen* where = parent ? parent->screen() : screen();
-    const QRect available = where->availableGeometry();
-    resize(std::min(width(), available.width() - 16), std::min(height(), available.height() - 40));
+    shrinkToScreen(this);
 }
 
 void DesignDialog::takeEntries() {

@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "check_verdict.h"
+#include "checks_window.h"
 #include "deferred_call.h"
 #include "design_dialog.h"
 #include "designed_palette.h"
@@ -47,7 +49,8 @@ Program::Program()
     : startWindow([this] { return createStartWindow(); }),
       inputWindow([this] { return createInputWindow(); }),
       resultsWindow([this] { return createResultsWindow(); }),
-      reportWindow([this] { return createReportWindow(); }) {
+      reportWindow([this] { return createReportWindow(); }),
+      checksWindow([this] { return createChecksWindow(); }) {
     initialiseAssets();
     QApplication::setPalette(designedPalette());
     useQtTextsInGerman();
@@ -117,7 +120,15 @@ void Program::backToStart() {
     inputWindow.unload();
     resultsWindow.unload();
     reportWindow.unload();
+    checksWindow.unload();
     record_.reset();
+    // A new beam: its position and member are the engineer's to give again; the project and
+    // the engineer stay. The new input window starts with the usual grade and restraint and no
+    // load split or bearing lengths of the last beam.
+    if (position_) {
+        position_->position.clear();
+        position_->bauteil.clear();
+    }
     showStartWindow();
 }
 
@@ -137,9 +148,43 @@ void Program::showCalculation(InputWindow& input, std::shared_ptr<const Calculat
         input.playWarning();
     }
     report.setMessage(qtText(view.report.message));
+    showChecksOnDisplay();
 
     results.offerWaysOn();
     showModeless(&results);
+}
+
+void Program::showChecksOnDisplay() {
+    if (!record_) {
+        return;
+    }
+    const Calculation& onScreen = *record_->calculation;
+    if (ReportWindow* report = reportWindow.loaded()) {
+        report->setHint(qtText(beyondVerdictHint(onScreen.checks)));
+    }
+    if (ChecksWindow* checks = checksWindow.loaded()) {
+        checks->showChecks(onScreen.checks, onScreen.request.design);
+    }
+}
+
+void Program::addChecksCommand(QWidget* window) {
+    QAction* action = addWindowCommand(window, "ActionNachweise", QStringLiteral("Alle Nachweise…"),
+                                       QKeySequence(Qt::CTRL | Qt::Key_E));
+    QObject::connect(action, &QAction::triggered, window, [this] {
+        if (!record_) {
+            return;
+        }
+        ChecksWindow& checks = checksWindow.touch();
+        showChecksOnDisplay();
+        showModeless(&checks);
+    });
+}
+
+ChecksWindow* Program::createChecksWindow() {
+    auto* checks = new ChecksWindow;
+    QObject::connect(checks, &ChecksWindow::designRequested, checks,
+                     [this, checks] { editDesign(checks); });
+    return checks;
 }
 
 void Program::bringResultsToFront() {
@@ -174,6 +219,7 @@ ResultsWindow* Program::createResultsWindow() {
     addLightestSectionCommand(results);
     addPositionCommand(results);
     addDesignCommand(results);
+    addChecksCommand(results);
     return results;
 }
 
@@ -189,6 +235,7 @@ ReportWindow* Program::createReportWindow() {
     addLightestSectionCommand(report);
     addPositionCommand(report);
     addDesignCommand(report);
+    addChecksCommand(report);
     return report;
 }
 
@@ -275,6 +322,7 @@ void Program::designChanged(const DesignData& design) {
         calculate(request, onScreen.values, localeDecimalSeparator(), Detail::Record);
     if (outcome.succeeded()) {
         record_->calculation = outcome.calculation;
+        showChecksOnDisplay();
     }
 }
 
@@ -391,6 +439,7 @@ QWidget* Program::loadedWindow(const QString& objectName) const {
 
 void Program::end() {
     ended_ = true;
+    checksWindow.unload();
     for (QWidget* w : loadedWindows()) {
         if (w) {
             w->hide();

@@ -18,6 +18,7 @@ class StartWindow;
 class InputWindow;
 class ResultsWindow;
 class ReportWindow;
+class ChecksWindow;
 
 // The four windows, each existing at most once, and the values of the calculation, which the
 // input window owns but which outlive its widgets for the whole run. The windows ask for what
@@ -61,6 +62,8 @@ class Program {
     FormSlot<InputWindow> inputWindow;
     FormSlot<ResultsWindow> resultsWindow;
     FormSlot<ReportWindow> reportWindow;
+    // "Alle Nachweise…": every check of the calculation on display, beside the four windows.
+    FormSlot<ChecksWindow> checksWindow;
 
   private:
     std::array<QWidget*, 4> loadedWindows() const;
@@ -68,12 +71,18 @@ class Program {
     InputWindow* createInputWindow();
     ResultsWindow* createResultsWindow();
     ReportWindow* createReportWindow();
+    ChecksWindow* createChecksWindow();
     void openInputWindow(LoadCase loadCase);
     // A finished calculation: filed, written into the results and report windows, the warning
     // sounded on a fail, and the results brought up over the locked input window.
     void showCalculation(InputWindow& input, std::shared_ptr<const Calculation> calculation);
     void backToStart();
     void bringResultsToFront();
+    // The windows that speak of the checks beyond the verdict, brought to the record on file:
+    // the report's hint and the window of all checks.
+    void showChecksOnDisplay();
+    // "Alle Nachweise…" (Ctrl+E) on a window that shows a calculation.
+    void addChecksCommand(QWidget* window);
     // "Leichtestes Profil suchen…": the calculation on display with every section; the section
     // taken is computed at once.
     void addLightestSectionCommand(QWidget* window);

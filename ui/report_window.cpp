@@ -16,6 +16,7 @@ ReportWindow::ReportWindow() {
     ui.setupUi(this);
     makeFixedDialog(this);
     finishForm(this);
+    designedSize_ = size();
     tabOrder_ = designTabOrder(this);
     setUpKeyboard(this, tabOrder_, FirstFocus::FirstControl);
     connect(ui.CmdNeuBerech, &QPushButton::clicked, this, &ReportWindow::CmdNeuBerech_Click);
@@ -52,6 +53,24 @@ void ReportWindow::setMessage(const QString& message) {
     const int available = width() - label->x() - 8;
     const int labelWidth = std::clamp(widest + 2, 1, available);
     label->resize(labelWidth, label->heightForWidth(labelWidth));
+}
+
+void ReportWindow::setHint(const QString& hint) {
+    QLabel* label = ui.LabHinweis;
+    label->setText(hint);
+    label->setVisible(!hint.isEmpty());
+    QSize size = designedSize_;
+    if (!hint.isEmpty()) {
+        // Under the designed controls, the designed margin on each side and below.
+        const int margin = label->x();
+        label->resize(size.width() - 2 * margin, label->heightForWidth(size.width() - 2 * margin));
+        label->move(margin, size.height() - 4);
+        size.setHeight(label->geometry().bottom() + 1 + margin);
+    }
+    setFixedSize(size);
+    if (isVisible()) {
+        keepInsideScreen(this);
+    }
 }
 
 void ReportWindow::CmdNeuBerech_Click() {

@@ -20,6 +20,9 @@ class ReportWindow : public QWidget {
     // Colour, face and the button that takes the focus; the message comes separately.
     void prepare(const ReportSetup& setup);
     void setMessage(const QString& message);
+    // What the verdict leaves out: a line under the buttons, for which the window grows; none
+    // for an empty hint, and the window is as designed.
+    void setHint(const QString& hint);
 
   signals:
     void newCalculationRequested();
@@ -35,6 +38,7 @@ class ReportWindow : public QWidget {
 
     Ui::FrmReport ui;
     std::vector<QWidget*> tabOrder_;
+    QSize designedSize_;
 };
 
 } // namespace ipb

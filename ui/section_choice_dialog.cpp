@@ -4,7 +4,6 @@
 #include "qt_text.h"
 
 #include <QHeaderView>
-#include <QScreen>
 
 namespace ipb {
 namespace {
@@ -30,24 +29,25 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     : QDialog(parent) {
     ui.setupUi(this);
     finishForm(this);
-    const int lightest = lightestPassing(comparison);
+    const int lightest = lightestWhere(comparison, &SectionCheck::holdsEverything);
     fillTable(comparison, calculatedRow, lightest);
 
     ui.LabEmpfehlung->setText(
-        lightest >= 0 ? QStringLiteral("Leichtestes ausreichendes Profil: IPB ") +
+        lightest >= 0 ? QStringLiteral("Leichtestes Profil, das alle Nachweise erfüllt: IPB ") +
                             qtText(comparison[static_cast<std::size_t>(lightest)].section->Size)
-                      : QStringLiteral("Kein Profil IPB 100 bis 600 reicht aus."));
-    // The checks beyond the verdict propose what the verdict alone would not.
-    const auto strength = [](const CheckResult& c) {
-        return c.group == CheckGroup::Further && c.comparisonColumn == "Ausnutzung τ, σv";
-    };
-    const auto further = [](const CheckResult& c) { return c.group == CheckGroup::Further; };
-    ui.LabWeitere->setText(QStringLiteral("Mit Schub und Vergleichsspannung: ") +
-                           lightestText(comparison, lightestHolding(comparison, strength)) +
-                           QStringLiteral("\nZusätzlich kippsicher ohne seitliche Halterung: ") +
-                           lightestText(comparison, lightestHolding(comparison, further)));
-    if (lightest >= 0) {
-        ui.TabProfile->selectRow(lightest);
+                      : QStringLiteral("Kein Profil IPB 100 bis 600 erfüllt alle Nachweise."));
+    // What each way of checking alone would propose, so the engineer sees which one decides.
+    const int byStandard = lightestWhere(comparison, [](const SectionCheck& s) {
+        return s.holds([](const CheckResult& c) { return c.group == CheckGroup::Eurocode; });
+    });
+    ui.LabWeitere->setText(QStringLiteral("Nach dem Urteil der vier Fenster allein: ") +
+                           lightestText(comparison, lightestPassing(comparison)) +
+                           QStringLiteral("\nNach DIN EN 1993-1-1 allein: ") +
+                           lightestText(comparison, byStandard));
+    // Where no section holds everything, the one on display stays chosen: Enter takes it again.
+    const int proposed = lightest >= 0 ? lightest : calculatedRow;
+    if (proposed >= 0 && proposed < ui.TabProfile->rowCount()) {
+        ui.TabProfile->selectRow(proposed);
     } else {
         ui.TabProfile->setCurrentCell(-1, -1);
     }
@@ -65,7 +65,8 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     connect(ui.CmdUebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui.CmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     ui.TabProfile->setFocus(Qt::OtherFocusReason);
-    fitScreen();
+    // The table scrolls, so the dialog may shrink to a small screen.
+    shrinkToScreen(this);
 }
 
 void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
@@ -87,15 +88,16 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
     for (int row = 0; row < table->rowCount(); ++row) {
         const SectionCheck& check = comparison[static_cast<std::size_t>(row)];
         const bool computed = check.outcome.succeeded();
-        std::vector<ComparisonCell> rowCells{
-            {"IPB " + std::string(check.section->Size), false},
-            {std::to_string(check.section->values.q0), false}};
+        std::vector<ComparisonCell> rowCells{{"IPB " + std::string(check.section->Size), false},
+                                             {std::to_string(check.section->values.q0), false}};
         const auto& checkCells = cells.rows[static_cast<std::size_t>(row)];
         rowCells.insert(rowCells.end(), checkCells.begin(), checkCells.end());
-        rowCells.push_back({!computed        ? "Rechenfehler"
-                            : check.passes() ? "zulässig"
-                                             : "unzulässig",
-                            computed && !check.passes()});
+        // "zulässig" only where every check holds, not the verdict of the four windows alone.
+        const bool holds = check.holdsEverything();
+        rowCells.push_back({!computed ? "Rechenfehler"
+                            : holds   ? "zulässig"
+                                      : "unzulässig",
+                            computed && !holds});
         for (int column = 0; column < static_cast<int>(rowCells.size()); ++column) {
             const ComparisonCell& cell = rowCells[static_cast<std::size_t>(column)];
             auto* item = new QTableWidgetItem(qtText(cell.text));
@@ -119,14 +121,6 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
         }
     }
     table->resizeColumnsToContents();
-}
-
-void SectionChoiceDialog::fitScreen() {
-    // The table scrolls, so the dialog may shrink to a small screen's free area, title bar and
-    // frame left room.
-    const QScreen* where = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect available = where->availableGeometry();
-    resize(std::min(width(), available.width() - 16), std::min(height(), available.height() - 40));
 }
 
 int SectionChoiceDialog::chosenRow() const {

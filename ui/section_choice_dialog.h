@@ -8,7 +8,8 @@
 namespace ipb {
 
 // "Which section do I need?": every section put through the calculation on display, lightest
-// first, with the lightest one that passes proposed. Any row may be taken; the engineer decides.
+// first, with the lightest one that holds every check proposed. Any row may be taken; the
+// engineer decides.
 class SectionChoiceDialog : public QDialog {
     Q_OBJECT
 
@@ -22,7 +23,6 @@ class SectionChoiceDialog : public QDialog {
   private:
     // `lightest` is the row shown in bold.
     void fillTable(const SectionComparison& comparison, int calculatedRow, int lightest);
-    void fitScreen();
 
     Ui::FrmProfilwahl ui;
 };

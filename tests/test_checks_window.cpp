@@ -1,0 +1,198 @@
+// Every check on screen: the window of all checks, the report's hint at what its verdict leaves
+// out, and the section choice's proposal over all checks, for beams the four windows pass and
+// other checks fail. The figures of the girder are those of the trial that found the fault.
+
+#include "gui_session.h"
+
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+QTableWidget* checksTable(Session& s) {
+    return s.control<QTableWidget>("FrmNachweise", "TabNachweise");
+}
+
+// The table's rows as "Nachweis | Ausnutzung | Ergebnis", a heading row as its text alone.
+QStringList tableRows(QTableWidget* table) {
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        const bool heading = table->columnSpan(row, 0) == table->columnCount();
+        for (int column = 0; column < (heading ? 1 : table->columnCount()); ++column) {
+            cells << table->item(row, column)->text();
+        }
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestChecksWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        useGermanLocale();
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+    // The steel grade and restraint one test chose are remembered; the next starts afresh.
+    void init() { QSettings("ipbtraeger", "ipbtraeger").clear(); }
+
+    void everySurfaceSaysWhatFails_data() {
+        QTest::addColumn<int>("loadCase");
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<int>("sectionRow");
+        QTest::addColumn<QString>("hint"); // empty: the report is as designed
+        QTest::addColumn<QString>("overall");
+        QTest::addColumn<QStringList>("rows"); // those that are asked, in the table's order
+        QTest::newRow("girder: passes the verdict, fails in shear")
+            << 2 << kGirder << kGirderRow
+            << "Außerdem nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung. Strg+E "
+               "zeigt alle Nachweise."
+            << "Nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung."
+            << QStringList{"Urteil der vier Fenster (zul. σ = 330/ν)",
+                           "Biegespannung | 72,5 % | erfüllt",
+                           "Weitere Nachweise",
+                           "Schub | 107,7 % | nicht erfüllt",
+                           "Vergleichsspannung | 107,5 % | nicht erfüllt",
+                           "Kippen ohne seitliche Halterung | 83,5 % | erfüllt",
+                           "DIN EN 1993-1-1, S235",
+                           "Lasteinleitung Auflager A | — | nicht untersucht",
+                           "Lasteinleitung unter F | — | nicht untersucht"};
+        QTest::newRow("fails in lateral-torsional buckling to the standard only")
+            << 1 << kBucklesToStandard << kBucklingRow
+            << "Außerdem nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken. Strg+E zeigt alle "
+               "Nachweise."
+            << "Nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken."
+            << QStringList{"Durchbiegung | 98,6 % | erfüllt",
+                           "Biegedrillknicken | 107,8 % | nicht erfüllt",
+                           "Lasteinleitung Auflager B | — | nicht untersucht"};
+        QTest::newRow("holds everything")
+            << 1 << kUniformPass << 3 << ""
+            << "Alle Nachweise erfüllt." << QStringList{"Biegespannung | 38,0 % | erfüllt"};
+    }
+    void everySurfaceSaysWhatFails() {
+        QFETCH(int, loadCase);
+        QFETCH(Inputs, inputs);
+        QFETCH(int, sectionRow);
+        QFETCH(QString, hint);
+        QFETCH(QStringList, rows);
+        Session s;
+        s.compute(inputs, loadCase, sectionRow);
+        QWidget* report = activate(s, "FrmReport");
+        QVERIFY(report);
+        // The report's verdict stays the four windows' own; only the hint is added.
+        QCOMPARE(report->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
+        QLabel* label = s.label("FrmReport", "LabHinweis");
+        QCOMPARE(!label->isHidden(), !hint.isEmpty());
+        if (hint.isEmpty()) {
+            QCOMPARE(report->size(), QSize(318, 110));
+        } else {
+            QCOMPARE(label->text(), hint);
+            QCOMPARE(report->height(), label->geometry().bottom() + 1 + label->x());
+            QVERIFY(label->geometry().top() >=
+                    s.button("FrmReport", "CmdBeend")->geometry().bottom());
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
+
+        QTest::keyClick(report, Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(s.shown("FrmNachweise"));
+        QWidget* checks = s.window("FrmNachweise");
+        QCOMPARE(checks->windowTitle(), "Trägerberechnung - Nachweise");
+        QVERIFY(!checks->isModal());
+        QTableWidget* table = checksTable(s);
+        // Three headings, the verdict's two checks, three further ones and the standard's seven,
+        // eight with the bearing under the point load.
+        QCOMPARE(table->rowCount(), 3 + 2 + 3 + (loadCase == 2 ? 8 : 7));
+        const QStringList shown = tableRows(table);
+        qsizetype at = -1;
+        for (const QString& row : rows) {
+            const qsizetype found = shown.indexOf(row);
+            QVERIFY2(found > at, qPrintable(row + " in\n" + shown.join('\n')));
+            at = found;
+        }
+        QTEST(s.label("FrmNachweise", "LabGesamturteil")->text(), "overall");
+        QTRY_COMPARE(focusName(), "TabNachweise");
+        QTest::keyClick(table, Qt::Key_Escape);
+        QTRY_VERIFY(!s.shown("FrmNachweise"));
+    }
+
+    // Ctrl+E from the results window; the table follows changed design data, and so does the
+    // report's hint; "Zurück" closes the window.
+    void windowFollowsTheCheckOnDisplay() {
+        Session s;
+        s.compute(kBucklesToStandard, 1, kBucklingRow);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(s.shown("FrmNachweise"));
+        activate(s, "FrmReport");
+        QVERIFY(!s.label("FrmReport", "LabHinweis")->isHidden());
+
+        s.button("FrmNachweise", "CmdBemessung")->click();
+        fillDesignDialog(s, {{"CboStahlsorte", "S355"}, {"ChkGehalten", "ja"}});
+        const QStringList shown = tableRows(checksTable(s));
+        QVERIFY(shown.contains("DIN EN 1993-1-1, S355"));
+        QVERIFY(shown.contains("Biegedrillknicken | — | entfällt"));
+        QVERIFY(shown.contains("Kippen ohne seitliche Halterung | — | entfällt"));
+        QCOMPARE(s.label("FrmNachweise", "LabGesamturteil")->text(), "Alle Nachweise erfüllt.");
+        QVERIFY(s.label("FrmReport", "LabHinweis")->isHidden());
+        QCOMPARE(s.window("FrmReport")->size(), QSize(318, 110));
+
+        s.button("FrmReport", "CmdNeuBerech")->click();
+        QVERIFY(s.shown("FrmNachweise")); // it still speaks of the results on screen
+        s.button("FrmHaupt", "CmdBack")->click();
+        QVERIFY(!s.shown("FrmNachweise"));
+    }
+
+    // The proposal holds every check; each way of checking alone is named beside it. Where no
+    // section holds everything, the one on display stays chosen and Enter takes it.
+    void sectionChoiceProposesWhatHoldsEverything_data() {
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<QString>("proposal");
+        QTest::addColumn<QString>("alone");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("girder") << kGirder
+                                << "Leichtestes Profil, das alle Nachweise erfüllt: IPB 360"
+                                << "Nach dem Urteil der vier Fenster allein: IPB 280\n"
+                                   "Nach DIN EN 1993-1-1 allein: IPB 300"
+                                << 7;
+        QTest::newRow("nothing holds")
+            << Inputs{{"TextInput_F", "10000"},
+                      {"TextInput_plusq", "250"},
+                      {"TextInput_la", "10"},
+                      {"TextInput_lb", "10"},
+                      {"TextInput_nue", "1,5"}}
+            << "Kein Profil IPB 100 bis 600 erfüllt alle Nachweise."
+            << "Nach dem Urteil der vier Fenster allein: kein Profil IPB 100 bis 600\n"
+               "Nach DIN EN 1993-1-1 allein: kein Profil IPB 100 bis 600"
+            << kGirderRow;
+    }
+    void sectionChoiceProposesWhatHoldsEverything() {
+        QFETCH(Inputs, inputs);
+        QFETCH(int, selected);
+        Session s;
+        s.compute(inputs, 2, kGirderRow);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(s.window("FrmProfilwahl"));
+        QTEST(s.label("FrmProfilwahl", "LabEmpfehlung")->text(), "proposal");
+        QTEST(s.label("FrmProfilwahl", "LabWeitere")->text(), "alone");
+        auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(table->currentRow(), selected);
+        QVERIFY(s.button("FrmProfilwahl", "CmdUebernehmen")->isEnabled());
+        // The girder's own section passes the four windows but not every check.
+        const int verdict = table->columnCount() - 1;
+        QCOMPARE(table->item(kGirderRow, verdict)->text(), "unzulässig");
+        QTest::keyClick(table, Qt::Key_Return);
+        QTRY_VERIFY(!s.window("FrmProfilwahl"));
+        QCOMPARE(s.control<QListWidget>("FrmHaupt", "TrgWahl")->currentRow(), selected);
+    }
+
+  private:
+    QTemporaryDir config;
+};
+
+QTEST_MAIN(TestChecksWindow)
+#include "test_checks_window.moc"
