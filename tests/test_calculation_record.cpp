@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -120,6 +121,7 @@ class TestCalculationRecord : public QObject {
         QFETCH(Inputs, inputs);
         QFETCH(QList<int>, red);
         QFETCH(QString, window);
+        QFETCH(QString, verdict);
         Session s;
         s.compute(inputs, loadCase);
         QWidget* target = activate(s, qPrintable(window));
@@ -166,13 +168,83 @@ class TestCalculationRecord : public QObject {
               QString(loadCase == 1 ? "Streckenlast (mind. Eigengewicht)" : "plus Punktlast")}) {
             QVERIFY2(text.contains(expected), qPrintable(expected));
         }
-        QTEST(lineWith(text, "Wert").trimmed(), "verdict");
+        QCOMPARE(lineWith(text, "Wert").trimmed(), "Urteil der vier Fenster: " + verdict);
         QFETCH(QString, failed);
         QVERIFY2(text.contains(failed), qPrintable(text));
 
         QFETCH(QString, secondPage);
         const QString second = run("pdftotext", {"-f", "2", path, "-"}).simplified();
         QVERIFY2(second.contains(secondPage), qPrintable(second));
+    }
+
+    // Page 1's verdict box speaks for every check: green only when all hold, the four windows'
+    // verdict named as such, each group's line and the verdict over all; the copy says the same.
+    void pageOneVerdictOverAllChecks_data() {
+        QTest::addColumn<int>("loadCase");
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<int>("sectionRow");
+        QTest::addColumn<QStringList>("lines"); // the box's lines, in this order
+        QTest::addColumn<QString>("overall");   // the copy's "Gesamturteil"
+        QTest::newRow("girder fails in shear")
+            << 2 << kGirder << kGirderRow
+            << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
+                           "Biegespannung und Durchbiegung innerhalb der zulässigen Werte",
+                           "Weitere Nachweise nicht erfüllt: Schub, Vergleichsspannung",
+                           "DIN EN 1993-1-1: alle Nachweise erfüllt", "Gesamturteil: nicht erfüllt"}
+            << "nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung\t\tunzulässig";
+        QTest::newRow("buckles to the standard")
+            << 1 << kBucklesToStandard << kBucklingRow
+            << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
+                           "DIN EN 1993-1-1 nicht erfüllt: Biegedrillknicken",
+                           "Gesamturteil: nicht erfüllt"}
+            << "nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken\t\tunzulässig";
+        QTest::newRow("holds everything")
+            << 1 << kUniformPass << 3
+            << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
+                           "DIN EN 1993-1-1: alle Nachweise erfüllt",
+                           "Gesamturteil: alle Nachweise erfüllt"}
+            << "erfüllt";
+    }
+    void pageOneVerdictOverAllChecks() {
+        QFETCH(int, loadCase);
+        QFETCH(Inputs, inputs);
+        QFETCH(int, sectionRow);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, overall);
+        Session s;
+        s.compute(inputs, loadCase, sectionRow);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("record.pdf");
+        answerSaveWith(path);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+        const QStringList page = run("pdftotext", {"-l", "1", path, "-"}).split('\n');
+        qsizetype at = page.indexOf("Urteil") - 1;
+        for (const QString& line : lines) {
+            const qsizetype found = page.indexOf(line);
+            QVERIFY2(found > at, qPrintable(line));
+            at = found;
+        }
+        // The frame is the page's only green; red marks a failure wherever it stands.
+        const QString picture = dir.filePath("page");
+        run("pdftoppm", {"-png", "-r", "40", "-f", "1", "-l", "1", "-singlefile", path, picture});
+        const QImage image(picture + ".png");
+        QVERIFY(!image.isNull());
+        bool green = false, red = false;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                green = green || (c.green() > 150 && c.red() < 80 && c.blue() < 80);
+                red = red || (c.red() > 200 && c.green() < 80 && c.blue() < 80);
+            }
+        }
+        const bool holds = overall == "erfüllt";
+        QCOMPARE(green, holds);
+        QCOMPARE(red, !holds);
+
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(
+            QGuiApplication::clipboard()->text().split('\n').contains("Gesamturteil\t" + overall));
     }
 
     // Ctrl+C copies the record of the results on screen, even after "Neue Rechnung" and new
@@ -196,18 +268,19 @@ class TestCalculationRecord : public QObject {
                            "Vorhandene Sicherheit\t3,943"};
         QTest::newRow("point load, deflection fails")
             << 2 << kPointFail
-            << QStringList{"Kraft F\t50\tkN",
-                           "Mindestsicherheit\t1,5",
-                           "Max. zul. Durchbiegung\tl/300",
-                           "Urteil\tWarnung! Wert(e) unzulässig!\tDurchbiegung über dem "
-                           "zulässigen Wert",
-                           "Gesamturteil\tnicht erfüllt: Urteil der vier Fenster: "
-                           "Durchbiegung; DIN EN 1993-1-1: Durchbiegung\t\tunzulässig",
-                           "Auflagerkraft FA\t46,5025\tkN",
-                           "Gesamtspannweite l\t5,0000\tm",
-                           "Max. Durchbiegung\t17,493\tmm\tunzulässig",
-                           "M,max genau (x = 3,000 m)\t91,8030\tkNm",
-                           "f,max genau (x = 2,589 m)\t17,504\tmm"};
+            << QStringList{
+                   "Kraft F\t50\tkN",
+                   "Mindestsicherheit\t1,5",
+                   "Max. zul. Durchbiegung\tl/300",
+                   "Urteil\tWarnung! Wert(e) unzulässig!\tDurchbiegung über dem "
+                   "zulässigen Wert",
+                   "Gesamturteil\tnicht erfüllt: Urteil der vier Fenster: "
+                   "Durchbiegung; DIN EN 1993-1-1: Biegedrillknicken, Durchbiegung\t\tunzulässig",
+                   "Auflagerkraft FA\t46,5025\tkN",
+                   "Gesamtspannweite l\t5,0000\tm",
+                   "Max. Durchbiegung\t17,493\tmm\tunzulässig",
+                   "M,max genau (x = 3,000 m)\t91,8030\tkNm",
+                   "f,max genau (x = 2,589 m)\t17,504\tmm"};
     }
     void clipboardHoldsTheRecordOnScreen() {
         QFETCH(int, loadCase);
@@ -363,7 +436,7 @@ class TestCalculationRecord : public QObject {
         QTRY_COMPARE(offered,
                      QStringList({"Drucken… Ctrl+P", "Seitenansicht… ", "Als PDF speichern… Ctrl+S",
                                   "Ergebnisse kopieren Ctrl+C", "Leichtestes Profil suchen… Ctrl+L",
-                                  "Position… ", "Bemessung… "}));
+                                  "Position… ", "Bemessung… ", "Alle Nachweise… Ctrl+E"}));
     }
 
     // "Drucken…" prints the three pages through Qt's print dialog, which offers the record's own

@@ -250,7 +250,7 @@ class TestDesktop : public QObject {
         press(Qt::Key_L, Qt::ControlModifier);
         QTRY_COMPARE(focusName(), QString("TabProfile"));
         QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
-                 QString("Leichtestes ausreichendes Profil: IPB 360"));
+                 QString("Leichtestes Profil, das alle Nachweise erfüllt: IPB 360"));
         press(Qt::Key_Up);
         press(Qt::Key_Return);
         QTRY_VERIFY(QTest::qWaitForWindowActive(s.window("FrmErgAusg")));

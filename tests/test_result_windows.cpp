@@ -210,17 +210,21 @@ class TestResultWindows : public QObject {
         QTest::keyClick(s.window("FrmReport"), Qt::Key_L, Qt::ControlModifier);
         QTRY_VERIFY(s.window("FrmProfilwahl"));
         QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
-                 QString("Leichtestes ausreichendes Profil: IPB 240"));
+                 QString("Leichtestes Profil, das alle Nachweise erfüllt: IPB 240"));
         QCOMPARE(s.label("FrmProfilwahl", "LabWeitere")->text(),
-                 QString("Mit Schub und Vergleichsspannung: IPB 240\n"
-                         "Zusätzlich kippsicher ohne seitliche Halterung: IPB 240"));
+                 QString("Nach dem Urteil der vier Fenster allein: IPB 240\n"
+                         "Nach DIN EN 1993-1-1 allein: IPB 240"));
         auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
         QCOMPARE(table->currentRow(), 4);
         QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
         const QStringList shown{"IPB 200", "601",    "163,383", "74,3 %",  "17,493",
                                 "105,0 %", "64,0 %", "91,8 %",  "114,8 %", "unzulässig"};
+        // Every utilisation over 100 % in red, the verdict's own deflection included.
+        const QList<int> red{5, 8, 9};
         for (int column = 0; column < shown.size(); ++column) {
             QCOMPARE(table->item(3, column)->text(), shown[column]);
+            QCOMPARE(table->item(3, column)->foreground().color() == QColor(0xFF, 0, 0),
+                     red.contains(column));
         }
         QTest::keyClick(table, Qt::Key_Return);
         QTRY_VERIFY(!s.window("FrmProfilwahl"));
