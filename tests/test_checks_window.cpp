@@ -146,6 +146,49 @@ class TestChecksWindow : public QObject {
         QVERIFY(!s.shown("FrmNachweise"));
     }
 
+    // "Zurück" starts a new beam: its position and member, its load split and bearings go; the
+    // project, the engineer, the steel grade and the restraint stay.
+    void backStartsANewBeam() {
+        Session s;
+        s.compute(kGirder, 2, kGirderRow);
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionPosition")->trigger();
+        QTRY_VERIFY(s.shown("FrmPosition"));
+        const QMap<QString, QString> position{{"TxtBauvorhaben", "Schule"},
+                                              {"TxtPosition", "4"},
+                                              {"TxtBauteil", "Sturz EG"},
+                                              {"TxtBearbeiter", "M. Weber"}};
+        for (auto p = position.begin(); p != position.end(); ++p) {
+            s.control<QLineEdit>("FrmPosition", qPrintable(p.key()))->setText(p.value());
+        }
+        s.button("FrmPosition", "CmdPositionOk")->click();
+        setDesign(s, {{"CboStahlsorte", "S355"},
+                      {"ChkGehalten", "ja"},
+                      {"TxtStaendigQ", "3"},
+                      {"TxtStaendigF", "200"},
+                      {"TxtLagerA", "100"}});
+        s.button("FrmErgAusg", "CmdReport")->click();
+        s.button("FrmReport", "CmdNeuBerech")->click();
+        s.button("FrmHaupt", "CmdBack")->click();
+
+        s.compute(kUniformPass, 1);
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionPosition")->trigger();
+        QTRY_VERIFY(s.shown("FrmPosition"));
+        for (auto p = position.begin(); p != position.end(); ++p) {
+            const bool kept = p.key() == "TxtBauvorhaben" || p.key() == "TxtBearbeiter";
+            QCOMPARE(s.control<QLineEdit>("FrmPosition", qPrintable(p.key()))->text(),
+                     kept ? p.value() : QString());
+        }
+        s.button("FrmPosition", "CmdPositionAbbrechen")->click();
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        QTRY_VERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(), "S355");
+        QVERIFY(s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
+        for (const char* box : {"TxtStaendigQ", "TxtLagerA"}) {
+            QCOMPARE(s.control<QLineEdit>("FrmBemessung", box)->text(), QString());
+        }
+        s.button("FrmBemessung", "CmdBemessungAbbrechen")->click();
+    }
+
     // The proposal holds every check; each way of checking alone is named beside it. Where no
     // section holds everything, the one on display stays chosen and Enter takes it.
     void sectionChoiceProposesWhatHoldsEverything_data() {

@@ -8,8 +8,8 @@
 // set the size of the run.
 
 #include "gui_session.h"
-#include "record_opening.h"
 #include "record_dialogs.h"
+#include "record_opening.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -58,9 +58,12 @@ class Monkey {
 
     QStringList log;
     QString broken; // a rule an action found broken, checked right after it
+    int checksShown = 0; // how often the window of all checks was opened
 
     void act(Session& s) {
-        switch (pick(22)) {
+        switch (pick(23)) {
+        case 22:
+            return allChecks(s);
         case 20:
             return fromContextMenu(s);
         case 21:
@@ -275,7 +278,8 @@ class Monkey {
         const int row = selected.isEmpty() ? -1 : selected.first().row();
         const QString sigma = row >= 0 ? table->item(row, 2)->text() : QString();
         const QString deflection = row >= 0 ? table->item(row, 4)->text() : QString();
-        const bool computes = row >= 0 && table->item(row, 6)->text() != "Rechenfehler";
+        const bool computes =
+            row >= 0 && table->item(row, table->columnCount() - 1)->text() != "Rechenfehler";
         auto* take = dialog->findChild<QPushButton*>("CmdUebernehmen");
         const bool taking = take->isEnabled() && pick(2);
         if (taking) {
@@ -303,6 +307,66 @@ class Monkey {
                     s.label("FrmErgAusg", "LabErgMaxf")->text() != deflection)) {
             // With the inputs locked the boxes are those the table was worked out from.
             broken = "the results do not belong to the taken section";
+        }
+    }
+
+    // Ctrl+E: every check in a table whose verdict says what its rows say; sometimes
+    // "Bemessung…" from there with a valid or a junk entry, OK or Escape; then Escape or
+    // "Schließen" or the window left open.
+    void allChecks(Session& s) {
+        QWidget* w = activeResultWindow(s);
+        if (!w) {
+            return;
+        }
+        log << QString("Ctrl+E on %1").arg(name(w));
+        QTest::keyClick(w, Qt::Key_E, Qt::ControlModifier);
+        QWidget* checks = s.window("FrmNachweise");
+        if (!checks) {
+            broken = "Ctrl+E opened no window of all checks";
+            return;
+        }
+        ++checksShown;
+        if (pick(2)) {
+            log << "  Bemessung…";
+            s.button("FrmNachweise", "CmdBemessung")->click();
+            QWidget* dialog = s.window("FrmBemessung");
+            if (!dialog) {
+                broken = "Bemessung… opened no dialog";
+                return;
+            }
+            const QList<QLineEdit*> boxes = dialog->findChildren<QLineEdit*>();
+            QLineEdit* box = boxes[pick(int(boxes.size()))];
+            const QString text =
+                pick(2) ? QString::number(pick(200)) : kJunk[pick(int(kJunk.size()))];
+            log << QString("  %1 = '%2'").arg(box->objectName(), text);
+            box->setText(text);
+            if (auto* combo = dialog->findChild<QComboBox*>("CboStahlsorte"); pick(2)) {
+                combo->setCurrentIndex(pick(combo->count()));
+            }
+            QTest::keyClick(box, pick(3) ? Qt::Key_Return : Qt::Key_Escape);
+            if (s.window("FrmBemessung")) { // a refused entry keeps it open
+                QTest::keyClick(s.window("FrmBemessung"), Qt::Key_Escape);
+            }
+            if (s.window("FrmBemessung")) {
+                broken = "the design data dialog stays open";
+                return;
+            }
+        }
+        switch (pick(3)) {
+        case 0:
+            log << "  Escape";
+            QTest::keyClick(s.control<QTableWidget>("FrmNachweise", "TabNachweise"),
+                            Qt::Key_Escape);
+            break;
+        case 1:
+            log << "  Schließen";
+            s.button("FrmNachweise", "CmdNachweiseSchliessen")->click();
+            break;
+        default:
+            return;
+        }
+        if (s.shown("FrmNachweise")) {
+            broken = "the window of all checks stays open";
         }
     }
 
@@ -504,6 +568,32 @@ QString brokenRule(Session& s) {
     if (visible(report) && (resultButtons || input->isEnabled())) {
         return "report open while other ways on are offered";
     }
+    // Every surface that speaks of the checks says the same: the verdict under the table, the
+    // table's rows and the report's hint.
+    if (QWidget* checks = s.window("FrmNachweise"); visible(checks)) {
+        if (!visible(results)) {
+            return "all checks shown without results";
+        }
+        auto* table = checks->findChild<QTableWidget*>("TabNachweise");
+        bool fails = false, failsBeyondVerdict = false;
+        int headings = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->columnSpan(row, 0) > 1) {
+                ++headings;
+            } else if (table->item(row, 2)->text() == "nicht erfüllt") {
+                fails = true;
+                failsBeyondVerdict = failsBeyondVerdict || headings > 1;
+            }
+        }
+        const QString overall = s.label("FrmNachweise", "LabGesamturteil")->text();
+        if (fails != overall.startsWith("Nicht erfüllt: ") ||
+            (!fails && overall != "Alle Nachweise erfüllt.")) {
+            return "the verdict under the table is not that of its rows: " + overall;
+        }
+        if (report && s.label("FrmReport", "LabHinweis")->isHidden() == failsBeyondVerdict) {
+            return "the report's hint does not match the table";
+        }
+    }
     if (visible(results)) {
         static const QRegularExpression number("^-?[0-9]+[,.]([0-9]{3}|[0-9]{4})$");
         static const QStringList fixed{"< 0,0001", "< 0,001", "> 1000", "Nicht erforderl."};
@@ -534,6 +624,7 @@ std::unique_ptr<Session> freshSession() {
     session->messages.allow("Fehler:", "Unzulässige Eingabe");
     session->messages.allow("Fehler:", "Rechenfehler");
     session->messages.allow("Info:");
+    session->messages.allow("Fehler:", "bitte eine Zahl von 0 bis");
     return session;
 }
 
@@ -591,8 +682,9 @@ class TestMonkey : public QObject {
                 QFAIL(qPrintable(QString("action %1: %2").arg(i).arg(broken)));
             }
         }
-        qInfo("%d actions, %d program runs, %d results shown, no rule broken", actions, runs,
-              calculations);
+        qInfo("%d actions, %d program runs, %d results shown, all checks shown %d times, no rule "
+              "broken",
+              actions, runs, calculations, monkey.checksShown);
     }
 };
 
