@@ -118,6 +118,8 @@ class TestChecksWindow : public QObject {
         QTRY_COMPARE(focusName(), "TabNachweise");
         QTest::keyClick(table, Qt::Key_Escape);
         QTRY_VERIFY(!s.shown("FrmNachweise"));
+        // The keys go back to the report it was opened from.
+        QTRY_COMPARE(QApplication::activeWindow(), report);
     }
 
     // Ctrl+E from the results window; the table follows changed design data, and so does the

@@ -184,6 +184,12 @@ ChecksWindow* Program::createChecksWindow() {
     auto* checks = new ChecksWindow;
     QObject::connect(checks, &ChecksWindow::designRequested, checks,
                      [this, checks] { editDesign(checks); });
+    // Closed, the keys go back to the windows it was opened from.
+    QObject::connect(checks, &QDialog::finished, checks, [this] {
+        if (inputWindow.loaded() && !ended_) {
+            bringResultsToFront();
+        }
+    });
     return checks;
 }
 
