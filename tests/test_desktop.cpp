@@ -32,6 +32,11 @@ void reach(Session& s, const QString& situation) {
         s.button("FrmErgAusg", "CmdReport")->click();
         QVERIFY(QTest::qWaitForWindowActive(s.window("FrmReport")));
     }
+    if (situation.startsWith("checks")) {
+        QTest::keyClick(s.window("FrmErgAusg"), Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(s.window("FrmNachweise"));
+        QVERIFY(QTest::qWaitForWindowActive(s.window("FrmNachweise")));
+    }
     if (situation.startsWith("sections")) {
         QTest::keyClick(s.window("FrmErgAusg"), Qt::Key_L, Qt::ControlModifier);
         QTRY_VERIFY(s.window("FrmProfilwahl"));
@@ -282,6 +287,7 @@ class TestDesktop : public QObject {
             }
         }
         QTest::newRow("section choice") << "sections point fail" << QStringList{"FrmProfilwahl"};
+        QTest::newRow("all checks") << "checks point fail" << QStringList{"FrmNachweise"};
     }
     void textsReadableUnderADarkPalette() {
         QFETCH(QString, situation);

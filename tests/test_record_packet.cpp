@@ -91,6 +91,11 @@ class TestRecordPacket : public QObject {
         };
         QTest::newRow("newer after damaged") << pdfAround(damaged) + pdfAround(newer) << true;
         QTest::newRow("damaged after older") << pdfAround(older) + pdfAround(damaged) << false;
+        // The check is whole in its packet: a file cut off or garbled around it still opens.
+        QByteArray garbled = pdfAround(newer);
+        garbled.replace("1 0 obj", "\x00\xff\x13\x37garbage");
+        garbled.chop(int(std::strlen("\nendstream\n%%EOF\n")));
+        QTest::newRow("PDF damaged around a whole packet") << garbled << true;
         QTest::newRow("256 attributes") << adding("a", 256) << true;
         QTest::newRow("257 attributes") << adding("a", 257) << false;
         QTest::newRow("65 namespaces") << adding("xmlns:n", 60) << false; // ours are 5

@@ -4,6 +4,8 @@
 #include "qt_text.h"
 
 #include <QHeaderView>
+#include <QLayout>
+#include <QScrollBar>
 
 namespace ipb {
 namespace {
@@ -30,7 +32,7 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     ui.setupUi(this);
     finishForm(this);
     const int lightest = lightestWhere(comparison, &SectionCheck::holdsEverything);
-    fillTable(comparison, calculatedRow, lightest);
+    const int columnsWidth = fillTable(comparison, calculatedRow, lightest);
 
     ui.LabEmpfehlung->setText(
         lightest >= 0 ? QStringLiteral("Leichtestes Profil, das alle Nachweise erfüllt: IPB ") +
@@ -65,11 +67,14 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     connect(ui.CmdUebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui.CmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     ui.TabProfile->setFocus(Qt::OtherFocusReason);
-    // The table scrolls, so the dialog may shrink to a small screen.
+    // Wide enough for every column, the verdict last; the table scrolls, so the dialog may
+    // shrink to a small screen.
+    const QMargins margins = layout()->contentsMargins();
+    resize(std::max(width(), columnsWidth + margins.left() + margins.right()), height());
     shrinkToScreen(this);
 }
 
-void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
+int SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
                                     int lightest) {
     QTableWidget* table = ui.TabProfile;
     const ComparisonTable cells = comparisonTable(comparison, localeDecimalSeparator());
@@ -120,7 +125,14 @@ void SectionChoiceDialog::fillTable(const SectionComparison& comparison, int cal
             table->setItem(row, column, item);
         }
     }
+    // Each column as wide as its contents; the last one fills what room is left over.
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(false);
     table->resizeColumnsToContents();
+    const int width =
+        header->length() + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    header->setStretchLastSection(true);
+    return width;
 }
 
 int SectionChoiceDialog::chosenRow() const {

@@ -21,8 +21,8 @@ class SectionChoiceDialog : public QDialog {
     int chosenRow() const;
 
   private:
-    // `lightest` is the row shown in bold.
-    void fillTable(const SectionComparison& comparison, int calculatedRow, int lightest);
+    // `lightest` is the row shown in bold. Gives the width the table needs to show every column.
+    int fillTable(const SectionComparison& comparison, int calculatedRow, int lightest);
 
     Ui::FrmProfilwahl ui;
 };
