@@ -168,14 +168,14 @@ void paintPair(PageWriter& page, double captionX, double valueRight, const QStri
 void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
     const QFont body = recordFont(kBodyPoints);
     const double top = page.y;
-    const double columnRight = page.width() - page.mm(kDrawingWidthMm + 6);
+    const double columnRight = page.width() - page.mm(kDrawingWidthMm + 3);
 
     page.heading(QStringLiteral("Lastfall"));
     const double drawingTop = page.y;
     page.paragraph(0, columnRight, qtText(record.loadCaseName), body);
 
     page.heading(QStringLiteral("Profil"));
-    const double valueX = page.mm(38);
+    const double valueX = page.mm(33);
     const auto line = [&](const QString& caption, const QString& value) {
         page.text(0, valueX, caption, body);
         page.text(valueX, columnRight, value, body);
