@@ -313,6 +313,15 @@ class TestRecordModel : public QObject {
         QCOMPARE(blank[1].captionWithUnit(), "Auflagerkraft FA [kN]");
         QCOMPARE(blank[6].inadmissible, red.contains(5));
     }
+
+    // An empty +q (the point-load case allows it) is written as what was computed, on the page
+    // and in the copy.
+    void emptyBoxIsWrittenAsComputed() {
+        const RecordModel m = recordModel(computed(3, {"", "50", "3", "2", "1,5"}));
+        QCOMPARE(m.inputs.front().captionWithUnit(), "Last +q [kN/m]");
+        QCOMPARE(m.inputs.front().value, "(leer) → 0 kN/m");
+        QVERIFY(std::find(m.copy.begin(), m.copy.end(), m.inputs.front()) != m.copy.end());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordModel)
