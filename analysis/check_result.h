@@ -52,10 +52,10 @@ struct CheckResult {
     // What stands in place of the utilisation where there is none and a reason fits in a few
     // symbols ("V,Ed > V,pl,Rd"); empty: a dash.
     std::string_view noFigure;
-    std::string summary;               // the result in one line
-    std::string note;                  // why it fails, said in a red frame; empty when it holds
-    WorkedSteps steps;                 // written only when a record is kept
-    std::optional<CheckFigure> copy;   // its row of the copy, where it has one
+    std::string summary;             // the result in one line
+    std::string note;                // why it fails, said in a red frame; empty when it holds
+    WorkedSteps steps;               // written only when a record is kept
+    std::optional<CheckFigure> copy; // its row of the copy, where it has one
     // The section choice's column of utilisations it enters (the largest of a column counts),
     // and, before it, the column of the figure it rests on with that figure's text.
     std::string_view comparisonColumn;

@@ -57,7 +57,7 @@ class Monkey {
     explicit Monkey(quint32 seed) : rng_(seed) {}
 
     QStringList log;
-    QString broken; // a rule an action found broken, checked right after it
+    QString broken;      // a rule an action found broken, checked right after it
     int checksShown = 0; // how often the window of all checks was opened
 
     void act(Session& s) {

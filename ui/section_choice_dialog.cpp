@@ -75,7 +75,7 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
 }
 
 int SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calculatedRow,
-                                    int lightest) {
+                                   int lightest) {
     QTableWidget* table = ui.TabProfile;
     const ComparisonTable cells = comparisonTable(comparison, localeDecimalSeparator());
     const int verdictColumn = kFirstCheckColumn + static_cast<int>(cells.headers.size());
