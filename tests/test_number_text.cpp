@@ -94,9 +94,7 @@ class TestNumberText : public QObject {
         QTest::newRow("ten significant digits") << std::sqrt(7.0) << "2,645751311";
         QTest::newRow("a small figure") << 2.27e-5 << "0,0000227";
         QTest::newRow("a large figure") << 2810139788000.0 << "2810139788000";
-        QTest::newRow("a large figure rounded to ten digits") << 2810139788123.4 << "2810139788000";
         QTest::newRow("a negative small figure") << -1e-5 << "-0,00001";
-        QTest::newRow("a whole number") << 21000.0 << "21000";
         QTest::newRow("zero, also negative") << -0.0 << "0";
         QTest::newRow("rounding carries into a new digit") << 9.9999999999 << "10";
         // clang-format on
