@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPalette>
 
 namespace ipb {
@@ -9,5 +10,8 @@ namespace ipb {
 // report's green or red) were chosen against these, so the program keeps them whatever palette
 // the desktop hands it; a dark one would leave light text on the designed light backgrounds.
 QPalette designedPalette();
+
+// The red of every mark that says a value or a check does not hold.
+inline const QColor kFailingRed{0xFF, 0x00, 0x00};
 
 } // namespace ipb

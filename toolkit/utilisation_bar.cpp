@@ -1,5 +1,7 @@
 #include "utilisation_bar.h"
 
+#include "designed_palette.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -15,7 +17,7 @@ void UtilisationBar::paint(QPainter* painter, const QStyleOptionViewItem& option
     }
     const double percent = utilisation.toDouble();
     // Over the text and the selection, translucent, so both stay readable beneath it.
-    QColor colour = percent > 100 ? QColor(0xFF, 0x00, 0x00) : option.palette.highlight().color();
+    QColor colour = percent > 100 ? kFailingRed : option.palette.highlight().color();
     colour.setAlpha(percent > 100 ? 80 : 60);
     const QRect inside = option.rect.adjusted(2, 3, -2, -3);
     const int width =

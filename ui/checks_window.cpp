@@ -1,6 +1,7 @@
 #include "checks_window.h"
 
 #include "check_verdict.h"
+#include "designed_palette.h"
 #include "form_setup.h"
 #include "qt_text.h"
 #include "utilisation_bar.h"
@@ -8,11 +9,6 @@
 #include <QHeaderView>
 
 namespace ipb {
-namespace {
-
-const QColor kRed(0xFF, 0x00, 0x00);
-
-} // namespace
 
 ChecksWindow::ChecksWindow() {
     ui.setupUi(this);
@@ -54,7 +50,7 @@ void ChecksWindow::showChecks(const CheckResults& checks, const DesignData& desi
     ui.LabGesamturteil->setText(qtText(overallVerdict(checks)));
     QPalette palette = ui.LabGesamturteil->palette();
     palette.setColor(QPalette::WindowText,
-                     everyCheckHolds ? this->palette().color(QPalette::WindowText) : kRed);
+                     everyCheckHolds ? this->palette().color(QPalette::WindowText) : kFailingRed);
     ui.LabGesamturteil->setPalette(palette);
 }
 
@@ -89,7 +85,7 @@ void ChecksWindow::addCheckRow(const CheckResult& check) {
             }
         }
         if (column == 2 && check.fails()) {
-            item->setForeground(kRed);
+            item->setForeground(kFailingRed);
         }
         table->setItem(row, column, item);
     }

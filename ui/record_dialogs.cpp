@@ -1,8 +1,8 @@
 #include "record_dialogs.h"
 
 #include "message_box.h"
-#include "record_pdf.h"
 #include "record_page.h"
+#include "record_pdf.h"
 #include "record_printing.h"
 
 #include <QDir>
@@ -49,8 +49,9 @@ QString fileError(const QString& path, const QString& reason) {
 } // namespace
 
 void saveRecordPdf(QWidget* parent, const RecordModel& record) {
-    const QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"),
-                                  proposedPdfPath(record), QStringLiteral("PDF-Dokumente (*.pdf)"));
+    const QString path =
+        askPdfFileName(parent, QStringLiteral("Als PDF speichern"), proposedPdfPath(record),
+                       QStringLiteral("PDF-Dokumente (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }

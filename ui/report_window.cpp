@@ -61,11 +61,9 @@ void ReportWindow::setHint(const QString& hint) {
     label->setVisible(!hint.isEmpty());
     QSize size = designedSize_;
     if (!hint.isEmpty()) {
-        // Under the designed controls, the designed margin on each side and below.
-        const int margin = label->x();
-        label->resize(size.width() - 2 * margin, label->heightForWidth(size.width() - 2 * margin));
-        label->move(margin, size.height() - 4);
-        size.setHeight(label->geometry().bottom() + 1 + margin);
+        // As many lines as the hint needs, the window grown to the designed margin below them.
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        size.setHeight(label->geometry().bottom() + 1 + label->x());
     }
     setFixedSize(size);
     if (isVisible()) {

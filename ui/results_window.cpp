@@ -1,5 +1,6 @@
 #include "results_window.h"
 
+#include "designed_palette.h"
 #include "form_setup.h"
 #include "keyboard_focus.h"
 #include "qt_text.h"
@@ -17,7 +18,7 @@ void setTextColour(QLabel* label, TextColour colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText,
                      colour == TextColour::Red
-                         ? QColor(0xFF, 0x00, 0x00)
+                         ? kFailingRed
                          : QApplication::palette().color(QPalette::ButtonText));
     label->setPalette(palette);
 }

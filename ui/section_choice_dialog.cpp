@@ -1,5 +1,6 @@
 #include "section_choice_dialog.h"
 
+#include "designed_palette.h"
 #include "form_setup.h"
 #include "qt_text.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 // The section of the calculation on display: a light tint that keeps every text readable.
 const QColor kCalculatedTint(0xFF, 0xF2, 0xB3);
-const QColor kRed(0xFF, 0x00, 0x00);
 
 // The section and its self weight stand first, the verdict last; the checks give what lies
 // between.
@@ -120,7 +120,7 @@ int SectionChoiceDialog::fillTable(const SectionComparison& comparison, int calc
             }
             // Above 100 %: the check does not hold.
             if (cell.red) {
-                item->setForeground(kRed);
+                item->setForeground(kFailingRed);
             }
             table->setItem(row, column, item);
         }
