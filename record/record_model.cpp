@@ -312,9 +312,9 @@ CheckSection checkSection(const CheckGroupText& group, const CheckResults& check
         }
     }
     // A group that states its verdict says it after its results, whichever way it goes.
-    section.verdictLine = section.failed.empty() ? group.passedLine : section.failed;
+    section.pageOneLine = section.failed.empty() ? group.passedLine : section.failed;
     if (!group.passedLine.empty()) {
-        section.results.push_back(section.verdictLine);
+        section.results.push_back(section.pageOneLine);
     }
     return section;
 }

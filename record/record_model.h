@@ -71,7 +71,7 @@ struct CheckSection {
     std::string failed; // "Weitere Nachweise nicht erfüllt: Schub, …"; empty when all hold
     // The group's line in the verdict on page 1: the failing checks, or the group's own passed
     // line; empty for a group that is named there only when it fails.
-    std::string verdictLine;
+    std::string pageOneLine;
 };
 
 // A line along the span and what its diagram writes beside it.

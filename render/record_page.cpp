@@ -251,9 +251,9 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     // Each group of checks beyond the verdict: its failing checks, or the line that says it
     // holds where the group has one.
     for (const CheckSection& section : record.checkSections) {
-        if (!section.verdictLine.empty()) {
+        if (!section.pageOneLine.empty()) {
             const bool failed = !section.failed.empty();
-            page.text(pad, page.width() - pad, qtText(section.verdictLine), failed ? bold : body,
+            page.text(pad, page.width() - pad, qtText(section.pageOneLine), failed ? bold : body,
                       failed ? kRed : kInk);
             page.y += page.lineHeight(bold);
         }
