@@ -184,7 +184,7 @@ std::string germanNumber(double value, int significantDigits) {
     // Positional, never in exponent form: every figure of the record must compute on a pocket
     // calculator as it is printed. The digits are those of the rounded scientific form.
     if (!std::isfinite(value)) {
-        return value != value ? "NaN" : value < 0 ? "-∞" : "∞";
+        return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf"; // as before: none expected
     }
     char text[64];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
