@@ -76,7 +76,7 @@ std::string groupHeading(CheckGroup group, const DesignData& design) {
 
 std::string utilisationText(const CheckResult& check, char decimalSeparator) {
     if (check.utilisation) {
-        return textFromNumber(*check.utilisation, 1, decimalSeparator) + " %";
+        return percentText(*check.utilisation, decimalSeparator);
     }
     return check.noFigure.empty() ? "—" : std::string(check.noFigure);
 }

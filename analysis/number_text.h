@@ -25,9 +25,9 @@ inline std::string germanFixed(double value, int decimals) {
     return textFromNumber(value, decimals, ',');
 }
 
-// A percentage with one decimal: "91,0 %".
-inline std::string percentText(double percent) {
-    return germanFixed(percent, 1) + " %";
+// A percentage with one decimal: "91,0 %"; the windows pass the user's decimal separator.
+inline std::string percentText(double percent, char decimalSeparator = ',') {
+    return textFromNumber(percent, 1, decimalSeparator) + " %";
 }
 
 // A value as the calculation used it, in German notation: up to ten significant digits, no

@@ -90,7 +90,7 @@ std::vector<ComparisonCell> checkCells(const std::vector<std::string>& headers,
             cell.red = cell.red || check.fails();
         }
         if (largest) {
-            cell.text = textFromNumber(*largest, 1, decimalSeparator) + " %";
+            cell.text = percentText(*largest, decimalSeparator);
         } else if (!word.empty() && !cell.red) {
             cell.text = word; // "entfällt", "nicht untersucht"
         }
