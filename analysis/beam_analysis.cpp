@@ -2,6 +2,8 @@
 
 #include "worksheet.h"
 
+#include <algorithm>
+
 namespace ipb {
 
 std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const BeamInput& input,
@@ -16,8 +18,8 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
     const double Wx = section.Wx;
     const double E = kElasticModulus;
     const double q = w.step(
-        Quantity::TotalUniformLoad, "q", "{q0}/1000 + {(+q)}", "kN/m",
-        g.value(totalUniformLoad(section, in)), [&] {
+        Quantity::Other, "q", "{q0}/1000 + {(+q)}", "kN/m", g.value(totalUniformLoad(section, in)),
+        [&] {
             return Operands{{{"q0", double(section.q0)}, {"(+q)", in.plusq, OperandKind::Typed}}};
         });
 
@@ -100,7 +102,9 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
 
     if (pointLoad) {
         const double l2 = g.value(l * l);
-        double xf = previous.xf;
+        // Where la and lb differ in their last bits, the halved span can lie between them, and
+        // neither test below decides: the shorter distance it is, all the same.
+        double xf = std::min(la, lb);
         if (l / 2 < la) {
             xf = lb;
         }
@@ -138,7 +142,7 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
         double fP = g.value(lb * lb * (la * la) * F * kToMillimetres);
         fP = g.divide(fP, g.value(l * Ix * (3 * E)));
         fP = g.divide(g.value(fP * (l + b)), 3 * b);
-        fP = w.step(Quantity::FP, "fP",
+        fP = w.step(Quantity::Other, "fP",
                     "{F}·{la}²·{lb}²/(3·{E}·{Ix}·{l})·({l} + {xf})/(3·{xf})·√(({l} + {xf})/"
                     "(3·({l} − {xf})))·10⁷",
                     "mm", g.value(fP * s), [&] {
@@ -153,12 +157,12 @@ std::optional<BeamAnalysis> analyseBeam(const SectionValues& section, const Beam
 
         // The uniform load's deflection at the same place, added there: the true maximum of
         // the sum lies close by and is not searched.
-        const double xi = w.step(Quantity::Xi, "ξ", "{z}/{l}", "", g.divide(z, l), [&] {
+        const double xi = w.step(Quantity::Other, "ξ", "{z}/{l}", "", g.divide(z, l), [&] {
             return Operands{{{"z", z}, {"l", l, spanKind}}};
         });
         const double shape = g.value(std::pow(xi, 4) + (xi - 2 * std::pow(xi, 3)));
         const double fq = w.step(
-            Quantity::Fq, "fq", "{q}·{l}⁴/(24·{E}·{Ix})·({ξ} − 2·{ξ}³ + {ξ}⁴)·10⁷", "mm",
+            Quantity::Other, "fq", "{q}·{l}⁴/(24·{E}·{Ix})·({ξ} − 2·{ξ}³ + {ξ}⁴)·10⁷", "mm",
             g.value(g.divide(g.value(std::pow(l, 4) * q * kToMillimetres), Ix * (24 * E)) * shape),
             [&] {
                 return Operands{{{"q", q}, {"l", l, spanKind}, {"E", E}, {"Ix", Ix}, {"ξ", xi}}};

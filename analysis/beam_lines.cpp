@@ -99,6 +99,24 @@ ExactMaxima exactMaxima(const BeamModel& beam) {
     return exact;
 }
 
+std::vector<SpanPlace> spanPlaces(const BeamModel& beam, bool pointLoad) {
+    std::vector<SpanPlace> places;
+    places.reserve(1003);
+    const double l = beam.l, la = beam.la;
+    bool loadPlaced = !pointLoad;
+    for (int k = 0; k <= 1000; ++k) {
+        const double x = k * l / 1000;
+        if (!loadPlaced && x > la) {
+            const double M = bendingMoment(beam, la);
+            places.push_back({la, M, shearForce(beam, la), false});
+            places.push_back({la, M, shearForce(beam, la, true), true});
+            loadPlaced = true;
+        }
+        places.push_back({x, bendingMoment(beam, x), shearForce(beam, x), pointLoad && x > la});
+    }
+    return places;
+}
+
 SpanLines spanLines(const BeamModel& beam, bool pointLoad) {
     constexpr int kSteps = 240;
     std::vector<double> xs;

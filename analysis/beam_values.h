@@ -38,6 +38,8 @@ struct BeamInput {
     double l = 0;     // span, m
     float sic = 0;    // required minimum safety, kept in single precision like the safety row
     DeflectionLimit fmaxteiler = 0;
+
+    bool operator==(const BeamInput&) const = default;
 };
 
 struct BeamResult {

@@ -1,5 +1,6 @@
-#include "beam_lines.h"
+#include "check_basis.h"
 #include "check_list.h"
+#include "check_statement.h"
 #include "critical_moment.h"
 #include "number_text.h"
 #include "worksheet.h"
@@ -15,11 +16,9 @@ namespace ipb {
 CheckResult bucklingCheck(const CheckContext& c) {
     const BeamResult& r = c.values.result;
     const SectionDimensions& d = c.section.dimensions;
-    const BeamModel& beam = c.beam;
+    const BeamModel& beam = c.basis.beam;
     const double Wx = c.values.section.Wx;
     Guard g;
-    WorkedSteps steps;
-    Worksheet w(c.withSteps ? &steps : nullptr);
     CheckResult out = namedCheck("buckling", CheckGroup::Further, "Kippen ohne seitliche Halterung",
                                  "Kippen (Biegedrillknicken), Obergurt nicht seitlich gehalten");
     out.remark = "αcr: Faktor auf die Lasten q und F, bei dem der Träger seitlich ausweicht und "
@@ -36,62 +35,53 @@ CheckResult bucklingCheck(const CheckContext& c) {
         out.copy = CheckFigure{"Kippen: χ,LT · zul. σ", "entfällt", ""};
         return out;
     }
+    Worksheet w(out.steps);
 
-    const double Iw = w.step(Quantity::WarpingConstant, "Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶",
-                             warpingConstant(d), [&] {
-                                 return Operands{{{"Iz", d.Iz}, {"h", d.h}, {"tf", d.tf}}};
-                             });
+    const double Iw = w.step("Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶", warpingConstant(d), [&] {
+        return Operands{{{"Iz", d.Iz}, {"h", d.h}, {"tf", d.tf}}};
+    });
     const double factor = criticalLoadFactor(beam, {d.Iz, d.It, Iw, d.h / 20});
     if (!(factor > 0)) {
-        out.steps = std::move(steps);
         return out;
     }
-    const double Mmax = g.value(maximumMoment(beam).value);
-    const double Mcr = w.step(Quantity::CriticalMoment, "M,cr", "{αcr}·{M,max}", "kNm",
-                              g.value(factor * Mmax), [&] {
-                                  return Operands{{{"αcr", factor}, {"M,max", Mmax}}};
-                              });
+    const double Mmax = g.value(c.basis.exact.moment.value);
+    const double Mcr = w.step("M,cr", "{αcr}·{M,max}", "kNm", g.value(factor * Mmax), [&] {
+        return Operands{{{"αcr", factor}, {"M,max", Mmax}}};
+    });
     const Operand strength{"R", kReferenceStrength, OperandKind::Constant};
-    const double lambdaLT = w.step(Quantity::Slenderness, "λ,LT", "√({Wx}·{R}/({M,cr}·1000))", "",
+    const double lambdaLT = w.step("λ,LT", "√({Wx}·{R}/({M,cr}·1000))", "",
                                    g.root(g.divide(Wx * kReferenceStrength, Mcr * 1000)), [&] {
                                        return Operands{{{"Wx", Wx}, strength, {"M,cr", Mcr}}};
                                    });
     const double lam = lambdaLT;
-    const double phi = w.step(Quantity::BucklingPhi, "Φ", "0,5·(1 + 0,21·({λ,LT} − 0,2) + {λ,LT}²)",
-                              "", g.value(0.5 * (1 + 0.21 * (lam - 0.2) + lam * lam)), [&] {
+    const double phi = w.step("Φ", "0,5·(1 + 0,21·({λ,LT} − 0,2) + {λ,LT}²)", "",
+                              g.value(0.5 * (1 + 0.21 * (lam - 0.2) + lam * lam)), [&] {
                                   return Operands{{{"λ,LT", lam}}};
                               });
     const double chiLT =
-        w.step(Quantity::BucklingReduction, "χ,LT", "min(1, 1/({Φ} + √({Φ}² − {λ,LT}²)))", "",
+        w.step("χ,LT", "min(1, 1/({Φ} + √({Φ}² − {λ,LT}²)))", "",
                std::min(1.0, g.divide(1, phi + g.root(phi * phi - lam * lam))), [&] {
                    return Operands{{{"Φ", phi}, {"λ,LT", lam}}};
                });
-    const double allowable = w.step(Quantity::BucklingAllowable, "χ,LT · zul. σ", "{χ,LT}·{zul. σ}",
-                                    "N/mm²", g.value(chiLT * r.sigzul), [&] {
-                                        return Operands{{{"χ,LT", chiLT}, {"zul. σ", r.sigzul}}};
-                                    });
+    const double allowable =
+        w.step("χ,LT · zul. σ", "{χ,LT}·{zul. σ}", "N/mm²", g.value(chiLT * r.sigzul), [&] {
+            return Operands{{{"χ,LT", chiLT}, {"zul. σ", r.sigzul}}};
+        });
     const double utilisation =
-        w.step(Quantity::BucklingUtilisation, "Ausnutzung Kippen", "{σ}/({χ,LT}·{zul. σ})·100", "%",
+        w.step("Ausnutzung Kippen", "{σ}/({χ,LT}·{zul. σ})·100", "%",
                g.value(g.divide(r.sigmax, allowable) * 100), [&] {
                    return Operands{{{"σ", r.sigmax}, {"χ,LT", chiLT}, {"zul. σ", r.sigzul}}};
                });
 
-    out.steps = std::move(steps);
     if (!g.ok) {
         return out;
     }
-    out.state = r.sigmax <= allowable ? CheckState::Holds : CheckState::Fails;
-    out.utilisation = utilisation;
-    out.summary = "Kippen: M,cr = " + germanFixed(Mcr, 2) +
-                  " kNm, λ,LT = " + germanFixed(lambdaLT, 3) + ", χ,LT = " + germanFixed(chiLT, 3) +
-                  " (χ,LT · zul. σ = " + germanFixed(allowable, 3) + " N/mm², Ausnutzung " +
-                  percentText(utilisation) + ")";
-    if (out.fails()) {
-        out.note = "Kippen nicht erfüllt, falls der Obergurt nicht seitlich gehalten ist: "
-                   "σ,max = " +
-                   germanFixed(r.sigmax, 3) +
-                   " N/mm² > χ,LT · zul. σ = " + germanFixed(allowable, 3) + " N/mm².";
-    }
+    const Comparison stress{"σ,max", r.sigmax, "χ,LT · zul. σ", allowable, "N/mm²", 3};
+    settleCheck(out, stress, utilisation,
+                "Kippen: M,cr = " + germanFixed(Mcr, 2) + " kNm, λ,LT = " +
+                    germanFixed(lambdaLT, 3) + ", χ,LT = " + germanFixed(chiLT, 3) + " (" +
+                    stress.limitText() + ", Ausnutzung " + percentText(utilisation) + ")",
+                {"Kippen", "", ", falls der Obergurt nicht seitlich gehalten ist", ""});
     out.copy = CheckFigure{"Kippen: χ,LT · zul. σ", germanFixed(allowable, 3), "N/mm²"};
     return out;
 }

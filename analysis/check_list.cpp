@@ -1,6 +1,6 @@
 #include "check_list.h"
 
-#include "eurocode_design.h"
+#include "check_basis.h"
 #include "number_text.h"
 
 namespace ipb {
@@ -25,12 +25,12 @@ CheckGroupText furtherGroup(const CheckContext& c) {
     CheckGroupText group;
     group.group = CheckGroup::Further;
     group.heading = "Weitere Nachweise";
-    group.preamble = {
-        "Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) + " mm, b " +
-        germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " + germanNumber(d.tf) +
-        " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " + germanNumber(d.It) + " cm⁴, Sx " +
-        germanNumber(d.Sx) + " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
-        germanNumber(kShearModulus) + " kN/cm²."};
+    group.preamble = {"Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) +
+                      " mm, b " + germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " +
+                      germanNumber(d.tf) + " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " +
+                      germanNumber(d.It) + " cm⁴, Sx " + germanNumber(d.Sx) +
+                      " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
+                      germanNumber(kShearModulus) + " kN/cm²."};
     group.closing = {
         "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
         "seitlich gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch "
@@ -44,8 +44,7 @@ CheckGroupText furtherGroup(const CheckContext& c) {
 // The design basis to DIN EN 1993-1-1: the standard, the steel, the partial factors, the loads
 // split by action and factored, the section class; then what the checks leave out.
 CheckGroupText eurocodeGroup(const CheckContext& c) {
-    WorkedSteps basis;
-    const DesignBasis b = designBasis(c, c.withSteps ? &basis : nullptr);
+    const DesignBasis& b = c.basis.design;
     const BeamInput& in = c.values.input;
     const bool point = hasPointLoad(in);
     const std::string grade = gradeName(c.design.grade);
@@ -81,7 +80,7 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
 
     // Characteristic support forces per action, to pass the loads on: the permanent ones with
     // the self weight, the variable ones with the rest.
-    const BeamModel& beam = c.beam;
+    const BeamModel& beam = c.basis.beam;
     const double l = beam.l;
     const double gPart = b.g0 + b.gk, qPart = in.plusq - b.gk;
     const double GPart = b.Gk, QPart = point ? in.F - b.Gk : 0;
@@ -109,7 +108,7 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
         sectionClass,
     };
     group.basisTitle = "Bemessungslasten und Querschnittswerte";
-    group.basis = std::move(basis);
+    group.basis = b.steps;
     group.closing = {
         "Charakteristische Auflagerkräfte je Einwirkung: A,G,k = " + force(AG) +
             ", A,Q,k = " + force(AQ) + ", B,G,k = " + force(BG) + ", B,Q,k = " + force(BQ) + ".",

@@ -13,7 +13,7 @@
 
 namespace ipb {
 
-struct BeamModel; // the beam as the statics see it
+struct CheckBasis; // what the statics work out once for every check
 
 // Who a check answers to: the verdict of the four windows (the bending stress against 330/ν and
 // the deflection), the further checks the verdict leaves out, and the design to the standard.
@@ -67,39 +67,15 @@ struct CheckResult {
 
 using CheckResults = std::vector<CheckResult>;
 
-// A check's result before it is computed: who it is, not yet what it found.
-inline CheckResult namedCheck(std::string_view id, CheckGroup group, std::string_view name,
-                              std::string_view title = {}) {
-    CheckResult result;
-    result.id = id;
-    result.group = group;
-    result.name = name;
-    result.title = title;
-    return result;
-}
-
-// A figure of the verdict against its limit, strictly above it failing, as the four windows
-// decide: its utilisation where the limit gives one.
-inline CheckResult limitCheck(std::string_view id, std::string_view name, double value,
-                              double limit) {
-    CheckResult result = namedCheck(id, CheckGroup::Verdict, name);
-    result.state = value > limit ? CheckState::Fails : CheckState::Holds;
-    if (const double percent = 100 * value / limit; std::isfinite(percent)) {
-        result.utilisation = percent;
-    }
-    return result;
-}
-
-// What a check is computed from: the finished calculation, the section's shape, the beam as
-// the structural model sees it, the data of the design to the standard, and whether the worked
-// steps are to be written down.
+// What a check is computed from: the finished calculation, the section's shape, the data of
+// the design to the standard, what the statics worked out once for all checks, and the
+// separator the windows write numbers with.
 struct CheckContext {
     const CalculationValues& values;
     const BeamSection& section;
-    const BeamModel& beam;
     const DesignData& design;
+    const CheckBasis& basis;
     char decimalSeparator = ',';
-    bool withSteps = false;
 };
 
 } // namespace ipb

@@ -1,4 +1,5 @@
 #include "check_list.h"
+#include "check_statement.h"
 #include "number_text.h"
 
 namespace ipb {

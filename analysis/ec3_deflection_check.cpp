@@ -1,4 +1,6 @@
+#include "check_basis.h"
 #include "check_list.h"
+#include "check_statement.h"
 #include "eurocode_design.h"
 #include "number_text.h"
 #include "worksheet.h"
@@ -8,21 +10,19 @@ namespace ipb {
 // Serviceability under the characteristic loads, unfactored: the beam's true largest
 // deflection against the agreed limit (the National Annex sets none).
 CheckResult ec3DeflectionCheck(const CheckContext& c) {
-    const BeamModel& beam = c.beam;
+    const BeamModel& beam = c.basis.beam;
     const double n = c.values.input.fmaxteiler;
     Guard g;
-    WorkedSteps steps;
-    Worksheet w(c.withSteps ? &steps : nullptr);
     CheckResult out =
         designCheck("ec3-deflection", "Durchbiegung", "Durchbiegung (charakteristisch)");
-    const Quantity Q = Quantity::Design;
-    const Maximum peak = maximumDeflection(beam);
+    Worksheet w(out.steps);
+    const Maximum& peak = c.basis.exact.deflection;
     const double wmax = g.value(peak.value);
     const double allowed =
-        w.step(Q, "w,zul", "{l}·1000/{n}", "mm", g.value(g.divide(beam.l * 1000, n)), [&] {
+        w.step("w,zul", "{l}·1000/{n}", "mm", g.value(g.divide(beam.l * 1000, n)), [&] {
             return Operands{{{"l", beam.l}, {"n", n, OperandKind::Constant}}};
         });
-    const double utilisation = w.step(Q, "Ausnutzung Durchbiegung", "{w}/{w,zul}·100", "%",
+    const double utilisation = w.step("Ausnutzung Durchbiegung", "{w}/{w,zul}·100", "%",
                                       g.value(g.divide(wmax, allowed) * 100), [&] {
                                           return Operands{{{"w", wmax}, {"w,zul", allowed}}};
                                       });
@@ -30,19 +30,16 @@ CheckResult ec3DeflectionCheck(const CheckContext& c) {
                  "q0, F), wie unter „Genaue Größtwerte“: w = " +
                  germanNumber(wmax) + " mm bei x = " + germanNumber(peak.x) + " m. Grenzwert l/" +
                  germanNumber(n) + " nach Vereinbarung (der Nationale Anhang legt keinen fest).";
-    out.steps = std::move(steps);
     if (!g.ok) {
         return out;
     }
-    settleDesignCheck(
-        out, wmax <= allowed, utilisation,
-        "w = " + germanFixed(wmax, 3) + " mm bei x = " + germanFixed(peak.x, 3) + " m, w,zul = " +
-            germanFixed(allowed, 3) + " mm, Ausnutzung " + percentText(utilisation),
-        "Durchbiegung nach DIN EN 1993-1-1 nicht erfüllt: w = " + germanFixed(wmax, 3) +
-            " mm > w,zul = " + germanFixed(allowed, 3) + " mm.");
+    const Comparison deflection{"w", wmax, "w,zul", allowed, "mm", 3};
     // The name stays "Durchbiegung"; the line says under which loads.
-    out.summary =
-        "Durchbiegung (charakteristisch): " + out.summary.substr(out.summary.find(": ") + 2);
+    settleCheck(out, deflection, utilisation,
+                "Durchbiegung (charakteristisch): " + deflection.valueText() +
+                    " bei x = " + germanFixed(peak.x, 3) + " m, " + deflection.limitText() +
+                    ", Ausnutzung " + percentText(utilisation),
+                {"", "nach DIN EN 1993-1-1", "", ""});
     return out;
 }
 

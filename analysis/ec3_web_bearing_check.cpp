@@ -1,4 +1,6 @@
+#include "check_basis.h"
 #include "check_list.h"
+#include "check_statement.h"
 #include "eurocode_design.h"
 #include "number_text.h"
 #include "worksheet.h"
@@ -20,19 +22,18 @@ constexpr BearingSymbols kTypeC{"k,F,c", "F,cr,c", "l,e,c", "l,y,c", "λ,F,c", "
 // Writes how one resistance is worked out, from s,s and c as already written.
 void bearingSteps(Worksheet& w, const WebBearing& r, const SectionDimensions& d,
                   const DesignBasis& b, BearingType type, const BearingSymbols& s) {
-    const Quantity Q = Quantity::Design;
     const double E = kElasticModulusMpa;
     const bool nearEnd = type == BearingType::NearEnd;
     if (nearEnd) {
-        w.step(Q, s.kF, "min(6, 2 + 6·({s,s} + {c})/{h,w})", "", r.kF, [&] {
+        w.step(s.kF, "min(6, 2 + 6·({s,s} + {c})/{h,w})", "", r.kF, [&] {
             return Operands{{{"s,s", r.ss}, {"c", r.c}, {"h,w", b.hw}}};
         });
     }
-    w.step(Q, s.Fcr, "0,9·{k,F}·{E}·{tw}³/{h,w}/1000", "kN", r.Fcr, [&] {
+    w.step(s.Fcr, "0,9·{k,F}·{E}·{tw}³/{h,w}/1000", "kN", r.Fcr, [&] {
         return Operands{{{"k,F", r.kF}, {"E", E}, {"tw", d.tw}, {"h,w", b.hw}}};
     });
     if (nearEnd) {
-        w.step(Q, s.le, "min({k,F}·{E}·{tw}²/(2·{fy}·{h,w}), {s,s} + {c})", "mm", r.le, [&] {
+        w.step(s.le, "min({k,F}·{E}·{tw}²/(2·{fy}·{h,w}), {s,s} + {c})", "mm", r.le, [&] {
             return Operands{{{"k,F", r.kF},
                              {"E", E},
                              {"tw", d.tw},
@@ -44,36 +45,34 @@ void bearingSteps(Worksheet& w, const WebBearing& r, const SectionDimensions& d,
     }
     const auto length = [&](double m2, double ly) {
         if (nearEnd) {
-            w.step(Q, s.ly,
+            w.step(s.ly,
                    "min({l,e} + {tf}·√({m1}/2 + ({l,e}/{tf})² + {m2}), {l,e} + {tf}·√({m1} + "
                    "{m2}))",
                    "mm", ly, [&] {
                        return Operands{{{"l,e", r.le}, {"tf", d.tf}, {"m1", r.m1}, {"m2", m2}}};
                    });
         } else {
-            w.step(Q, s.ly, "{s,s} + 2·{tf}·(1 + √({m1} + {m2}))", "mm", ly, [&] {
+            w.step(s.ly, "{s,s} + 2·{tf}·(1 + √({m1} + {m2}))", "mm", ly, [&] {
                 return Operands{{{"s,s", r.ss}, {"tf", d.tf}, {"m1", r.m1}, {"m2", m2}}};
             });
         }
     };
     const auto slenderness = [&](double ly, double lambda) {
-        w.step(Q, s.lambdaF, "√({l,y}·{tw}·{fy}/({F,cr}·1000))", "", lambda, [&] {
+        w.step(s.lambdaF, "√({l,y}·{tw}·{fy}/({F,cr}·1000))", "", lambda, [&] {
             return Operands{{{"l,y", ly}, {"tw", d.tw}, {"fy", b.fy}, {"F,cr", r.Fcr}}};
         });
     };
     length(0, r.ly0);
     slenderness(r.ly0, r.lambdaF0);
     if (r.secondPass) {
-        w.step(Q, "m2", "0,02·({h,w}/{tf})²", "", r.m2, [&] {
+        w.step("m2", "0,02·({h,w}/{tf})²", "", r.m2, [&] {
             return Operands{{{"h,w", b.hw}, {"tf", d.tf}}};
         });
         length(r.m2, r.ly);
         slenderness(r.ly, r.lambdaF);
     }
-    w.step(Q, s.chiF, "min(1, 0,5/{λ,F})", "", r.chiF, [&] {
-        return Operands{{{"λ,F", r.lambdaF}}};
-    });
-    w.step(Q, s.FRd, "{fy}·{χ,F}·{l,y}·{tw}/({γM1}·1000)", "kN", r.FRd, [&] {
+    w.step(s.chiF, "min(1, 0,5/{λ,F})", "", r.chiF, [&] { return Operands{{{"λ,F", r.lambdaF}}}; });
+    w.step(s.FRd, "{fy}·{χ,F}·{l,y}·{tw}/({γM1}·1000)", "kN", r.FRd, [&] {
         return Operands{
             {{"fy", b.fy}, {"χ,F", r.chiF}, {"l,y", r.ly}, {"tw", d.tw}, {"γM1", kGammaM1}}};
     });
@@ -102,28 +101,24 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
         wordDesignCheck(out, CheckState::NotExamined);
         return out;
     }
-    const DesignBasis b = designBasis(c);
+    const DesignBasis& b = c.basis.design;
     const SectionDimensions& d = c.section.dimensions;
     Guard g;
-    WorkedSteps steps;
-    Worksheet w(c.withSteps ? &steps : nullptr);
-    const Quantity Q = Quantity::Design;
+    Worksheet w(out.steps);
 
-    const double FEd = place == Place::SupportA   ? w.step(Q, "F,Ed", "{A,Ed}", "kN", b.AEd,
+    const double FEd = place == Place::SupportA   ? w.step("F,Ed", "{A,Ed}", "kN", b.AEd,
                                                            [&] {
                                                              return Operands{{{"A,Ed", b.AEd}}};
                                                          })
-                       : place == Place::SupportB ? w.step(Q, "F,Ed", "{B,Ed}", "kN", b.BEd,
+                       : place == Place::SupportB ? w.step("F,Ed", "{B,Ed}", "kN", b.BEd,
                                                            [&] {
                                                                return Operands{{{"B,Ed", b.BEd}}};
                                                            })
                                                   : b.FEd;
-    const double ss = w.step(Q, "s,s", "min({s,s,vorh}, {h,w})", "mm", std::min(*given, b.hw), [&] {
+    const double ss = w.step("s,s", "min({s,s,vorh}, {h,w})", "mm", std::min(*given, b.hw), [&] {
         return Operands{{{"s,s,vorh", *given, OperandKind::Typed}, {"h,w", b.hw}}};
     });
-    w.step(Q, "m1", "{b}/{tw}", "", d.b / d.tw, [&] {
-        return Operands{{{"b", d.b}, {"tw", d.tw}}};
-    });
+    w.step("m1", "{b}/{tw}", "", d.b / d.tw, [&] { return Operands{{{"b", d.b}, {"tw", d.tw}}}; });
     double FRd = 0;
     if (place != Place::PointLoad) {
         out.remark = "Last über den Untergurt am Trägerende (Typ c mit c = 0), unausgesteifter "
@@ -135,8 +130,8 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
         out.remark = "Last über den Obergurt, unausgesteifter Steg; s,s höchstens h,w. Typ a "
                      "(fern vom Trägerende, k,F = 6) und Typ c (nahe einem Auflager, im Abstand "
                      "c vom Trägerende); der kleinere Widerstand gilt.";
-        const BeamModel& beam = c.beam;
-        const double cc = w.step(Q, "c", "max(0, min({la}, {lb})·1000 − {s,s}/2)", "mm",
+        const BeamModel& beam = c.basis.beam;
+        const double cc = w.step("c", "max(0, min({la}, {lb})·1000 − {s,s}/2)", "mm",
                                  std::max(0.0, std::min(beam.la, beam.lb) * 1000 - ss / 2), [&] {
                                      return Operands{{{"la", beam.la, OperandKind::Typed},
                                                       {"lb", beam.lb, OperandKind::Typed},
@@ -146,25 +141,23 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
         bearingSteps(w, a, d, b, BearingType::AwayFromEnd, kTypeA);
         const WebBearing e = webBearing(d, b.fy, ss, BearingType::NearEnd, cc);
         bearingSteps(w, e, d, b, BearingType::NearEnd, kTypeC);
-        FRd = w.step(Q, "F,Rd", "min({F,Rd,a}, {F,Rd,c})", "kN", std::min(a.FRd, e.FRd), [&] {
+        FRd = w.step("F,Rd", "min({F,Rd,a}, {F,Rd,c})", "kN", std::min(a.FRd, e.FRd), [&] {
             return Operands{{{"F,Rd,a", a.FRd}, {"F,Rd,c", e.FRd}}};
         });
     }
     g.value(FRd);
     const double utilisation =
-        w.step(Q, "Ausnutzung", "{F,Ed}/{F,Rd}·100", "%", g.value(g.divide(FEd, FRd) * 100), [&] {
+        w.step("Ausnutzung", "{F,Ed}/{F,Rd}·100", "%", g.value(g.divide(FEd, FRd) * 100), [&] {
             return Operands{{{"F,Ed", FEd}, {"F,Rd", FRd}}};
         });
-    out.steps = std::move(steps);
     if (!g.ok) {
         return out;
     }
-    settleDesignCheck(out, FEd <= FRd, utilisation,
-                      "F,Ed = " + germanFixed(FEd, 2) + " kN, s,s = " + germanFixed(ss, 0) +
-                          " mm, F,Rd = " + germanFixed(FRd, 2) + " kN, Ausnutzung " +
-                          percentText(utilisation),
-                      std::string(out.name) + " nach DIN EN 1993-1-5 nicht erfüllt: F,Ed = " +
-                          germanFixed(FEd, 2) + " kN > F,Rd = " + germanFixed(FRd, 2) + " kN.");
+    const Comparison force{"F,Ed", FEd, "F,Rd", FRd, "kN"};
+    settleCheck(out, force, utilisation,
+                std::string(out.name) + ": " + force.valueText() + ", s,s = " + germanFixed(ss, 0) +
+                    " mm, " + force.limitText() + ", Ausnutzung " + percentText(utilisation),
+                {"", "nach DIN EN 1993-1-5", "", ""});
     return out;
 }
 

@@ -1,6 +1,5 @@
 #include "eurocode_design.h"
 
-#include "number_text.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -24,27 +23,24 @@ int partClass(double ratio, double epsilon, double first, double second, double 
 
 } // namespace
 
-DesignBasis designBasis(const CheckContext& c, WorkedSteps* steps) {
-    const SectionDimensions& d = c.section.dimensions;
-    const BeamInput& in = c.values.input;
-    const BeamModel& beam = c.beam;
+DesignBasis designBasis(const SectionDimensions& d, std::int32_t sectionWeight, const BeamInput& in,
+                        const BeamModel& beam, const DesignData& design) {
     const bool point = hasPointLoad(in);
-    Worksheet w(steps);
-    const Quantity Q = Quantity::Design;
     DesignBasis b;
-    b.fy = yieldStrength(c.design.grade);
+    Worksheet w(b.steps);
+    b.fy = yieldStrength(design.grade);
     // A permanent part cannot exceed its load: after +q or F was lowered the whole load is
     // taken as permanent, which the record says.
-    b.gkCapped = c.design.permanentUniform > in.plusq;
-    b.gk = std::min(c.design.permanentUniform, in.plusq);
-    b.GkCapped = point && c.design.permanentPoint > in.F;
-    b.Gk = point ? std::min(c.design.permanentPoint, in.F) : 0;
+    b.gkCapped = design.permanentUniform > in.plusq;
+    b.gk = std::min(design.permanentUniform, in.plusq);
+    b.GkCapped = point && design.permanentPoint > in.F;
+    b.Gk = point ? std::min(design.permanentPoint, in.F) : 0;
 
-    const double q0 = c.values.section.q0;
-    b.g0 = w.step(Q, "g0", "{q0}/1000", "kN/m", q0 / 1000, [&] { return Operands{{{"q0", q0}}}; });
+    const double q0 = sectionWeight;
+    b.g0 = w.step("g0", "{q0}/1000", "kN/m", q0 / 1000, [&] { return Operands{{{"q0", q0}}}; });
     // Both variable parts take γQ in full: with a combination factor ψ0 below 1 on one of them
     // the design loads could only be smaller.
-    b.qEd = w.step(Q, "q,Ed", "{γG}·({g0} + {g,k}) + {γQ}·({+q} − {g,k})", "kN/m",
+    b.qEd = w.step("q,Ed", "{γG}·({g0} + {g,k}) + {γQ}·({+q} − {g,k})", "kN/m",
                    kGammaG * (b.g0 + b.gk) + kGammaQ * (in.plusq - b.gk), [&] {
                        return Operands{{{"γG", kGammaG},
                                         {"g0", b.g0},
@@ -53,7 +49,7 @@ DesignBasis designBasis(const CheckContext& c, WorkedSteps* steps) {
                                         {"+q", in.plusq, OperandKind::Typed}}};
                    });
     if (point) {
-        b.FEd = w.step(Q, "F,Ed", "{γG}·{G,k} + {γQ}·({F} − {G,k})", "kN",
+        b.FEd = w.step("F,Ed", "{γG}·{G,k} + {γQ}·({F} − {G,k})", "kN",
                        kGammaG * b.Gk + kGammaQ * (in.F - b.Gk), [&] {
                            return Operands{{{"γG", kGammaG},
                                             {"G,k", b.Gk},
@@ -69,30 +65,30 @@ DesignBasis designBasis(const CheckContext& c, WorkedSteps* steps) {
         return Operands{{{"q,Ed", b.qEd}, {"l", l}, {"F,Ed", b.FEd}, {"la", la}, {"lb", lb}}};
     };
     if (point) {
-        b.AEd = w.step(Q, "A,Ed", "{q,Ed}·{l}/2 + {F,Ed}·{lb}/{l}", "kN",
+        b.AEd = w.step("A,Ed", "{q,Ed}·{l}/2 + {F,Ed}·{lb}/{l}", "kN",
                        b.qEd * l / 2 + b.FEd * lb / l, supportOperands);
-        b.BEd = w.step(Q, "B,Ed", "{q,Ed}·{l}/2 + {F,Ed}·{la}/{l}", "kN",
+        b.BEd = w.step("B,Ed", "{q,Ed}·{l}/2 + {F,Ed}·{la}/{l}", "kN",
                        b.qEd * l / 2 + b.FEd * la / l, supportOperands);
     } else {
-        b.AEd = w.step(Q, "A,Ed = B,Ed", "{q,Ed}·{l}/2", "kN", b.qEd * l / 2, supportOperands);
+        b.AEd = w.step("A,Ed = B,Ed", "{q,Ed}·{l}/2", "kN", b.qEd * l / 2, supportOperands);
         b.BEd = b.AEd;
     }
 
-    b.epsilon = w.step(Q, "ε", "√(235/{fy})", "", std::sqrt(235 / b.fy), [&] {
+    b.epsilon = w.step("ε", "√(235/{fy})", "", std::sqrt(235 / b.fy), [&] {
         return Operands{{{"fy", b.fy}}};
     });
     const double pi = std::numbers::pi;
     b.A =
-        w.step(Q, "A", "(2·{b}·{tf} + ({h} − 2·{tf})·{tw} + (4 − {π})·{r}²)/100", "cm²",
+        w.step("A", "(2·{b}·{tf} + ({h} − 2·{tf})·{tw} + (4 − {π})·{r}²)/100", "cm²",
                (2 * d.b * d.tf + (d.h - 2 * d.tf) * d.tw + (4 - pi) * d.r * d.r) / 100, [&] {
                    return Operands{
                        {{"b", d.b}, {"tf", d.tf}, {"h", d.h}, {"tw", d.tw}, {"π", pi}, {"r", d.r}}};
                });
-    b.hw = w.step(Q, "h,w", "{h} − 2·{tf}", "mm", d.h - 2 * d.tf, [&] {
+    b.hw = w.step("h,w", "{h} − 2·{tf}", "mm", d.h - 2 * d.tf, [&] {
         return Operands{{{"h", d.h}, {"tf", d.tf}}};
     });
     b.Av = w.step(
-        Q, "A,v", "max({A} − (2·{b}·{tf} − ({tw} + 2·{r})·{tf})/100, {η}·{h,w}·{tw}/100)", "cm²",
+        "A,v", "max({A} − (2·{b}·{tf} − ({tw} + 2·{r})·{tf})/100, {η}·{h,w}·{tw}/100)", "cm²",
         std::max(b.A - (2 * d.b * d.tf - (d.tw + 2 * d.r) * d.tf) / 100, kEta * b.hw * d.tw / 100),
         [&] {
             return Operands{{{"A", b.A},
@@ -103,26 +99,41 @@ DesignBasis designBasis(const CheckContext& c, WorkedSteps* steps) {
                              {"η", kEta},
                              {"h,w", b.hw}}};
         });
-    b.Aw = w.step(Q, "A,w", "{h,w}·{tw}/100", "cm²", b.hw * d.tw / 100, [&] {
+    b.Aw = w.step("A,w", "{h,w}·{tw}/100", "cm²", b.hw * d.tw / 100, [&] {
         return Operands{{{"h,w", b.hw}, {"tw", d.tw}}};
     });
-    b.Wpl = w.step(Q, "W,pl", "2·{Sx}", "cm³", 2 * d.Sx, [&] { return Operands{{{"Sx", d.Sx}}}; });
-    b.flangeRatio =
-        w.step(Q, "c/t (Flansch)", "({b} − {tw} − 2·{r})/2/{tf}", "",
-               (d.b - d.tw - 2 * d.r) / 2 / d.tf, [&] {
-                   return Operands{{{"b", d.b}, {"tw", d.tw}, {"r", d.r}, {"tf", d.tf}}};
-               });
-    b.webRatio = w.step(Q, "c/t (Steg)", "({h} − 2·{tf} − 2·{r})/{tw}", "",
+    b.Wpl = w.step("W,pl", "2·{Sx}", "cm³", 2 * d.Sx, [&] { return Operands{{{"Sx", d.Sx}}}; });
+    b.flangeRatio = w.step(
+        "c/t (Flansch)", "({b} − {tw} − 2·{r})/2/{tf}", "", (d.b - d.tw - 2 * d.r) / 2 / d.tf, [&] {
+            return Operands{{{"b", d.b}, {"tw", d.tw}, {"r", d.r}, {"tf", d.tf}}};
+        });
+    b.webRatio = w.step("c/t (Steg)", "({h} − 2·{tf} − 2·{r})/{tw}", "",
                         (d.h - 2 * d.tf - 2 * d.r) / d.tw, [&] {
                             return Operands{{{"h", d.h}, {"tf", d.tf}, {"r", d.r}, {"tw", d.tw}}};
                         });
     b.sectionClass = std::max(partClass(b.flangeRatio, b.epsilon, 9, 10, 14),
                               partClass(b.webRatio, b.epsilon, 72, 83, 124));
+
+    // The resistances several checks compare with, each worked out once with its line.
+    WorkedSteps resistances;
+    Worksheet r(resistances);
+    b.McRd.value =
+        r.step("M,c,Rd", "{W,pl}·{fy}/({γM0}·1000)", "kNm", b.Wpl * b.fy / (kGammaM0 * 1000), [&] {
+            return Operands{{{"W,pl", b.Wpl}, {"fy", b.fy}, {"γM0", kGammaM0}}};
+        });
+    b.VplRd.value = r.step("V,pl,Rd", "{A,v}·100·{fy}/(√3·{γM0})/1000", "kN",
+                           b.Av * 100 * b.fy / (std::sqrt(3.0) * kGammaM0) / 1000, [&] {
+                               return Operands{{{"A,v", b.Av}, {"fy", b.fy}, {"γM0", kGammaM0}}};
+                           });
+    b.McRd.step = resistances[0];
+    b.VplRd.step = resistances[1];
+    b.moment = maximumMoment(b.beam);
+    b.places = spanPlaces(b.beam, point);
     return b;
 }
 
 BucklingReduction lateralTorsionalReduction(double lambdaLT, double alpha) {
-    constexpr double lambda0 = 0.4, beta = 0.75;
+    constexpr double lambda0 = kLambdaLT0, beta = kBetaLT;
     const double lam = lambdaLT;
     const double phi = 0.5 * (1 + alpha * (lam - lambda0) + beta * lam * lam);
     const double chi =
@@ -165,35 +176,6 @@ WebBearing webBearing(const SectionDimensions& d, double fy, double ss, BearingT
     r.chiF = std::min(1.0, 0.5 / r.lambdaF);
     r.FRd = fy * r.chiF * r.ly * tw / (kGammaM1 * 1000);
     return r;
-}
-
-std::string percentFigure(double percent) {
-    return germanFixed(percent, 1);
-}
-
-} // namespace ipb
-
-namespace ipb {
-
-void settleDesignCheck(CheckResult& out, bool holds, double utilisation, const std::string& figures,
-                       const std::string& note) {
-    out.state = holds ? CheckState::Holds : CheckState::Fails;
-    out.utilisation = utilisation;
-    out.summary = std::string(out.name) + ": " + figures;
-    if (!holds) {
-        out.note = note;
-    }
-    out.copy = CheckFigure{"Ausnutzung " + std::string(out.name), percentFigure(utilisation), "%"};
-}
-
-void wordDesignCheck(CheckResult& out, CheckState state, const std::string& reason) {
-    const std::string word = state == CheckState::DoesNotApply  ? "entfällt"
-                             : state == CheckState::NotExamined ? "nicht untersucht"
-                                                                : "nicht nachweisbar";
-    out.state = state;
-    out.utilisation.reset();
-    out.summary = std::string(out.name) + ": " + word + (reason.empty() ? "" : ", " + reason);
-    out.copy = CheckFigure{"Ausnutzung " + std::string(out.name), word, ""};
 }
 
 } // namespace ipb

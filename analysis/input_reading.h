@@ -22,6 +22,7 @@ struct InputTexts {
     const std::string& operator[](InputField f) const { return text[static_cast<std::size_t>(f)]; }
     void setVisible(InputField f, bool on = true) { visible[static_cast<std::size_t>(f)] = on; }
     bool isVisible(InputField f) const { return visible[static_cast<std::size_t>(f)]; }
+    bool operator==(const InputTexts&) const = default;
 };
 
 struct InputRejection {

@@ -1,5 +1,6 @@
-#include "beam_lines.h"
+#include "check_basis.h"
 #include "check_list.h"
+#include "check_statement.h"
 #include "number_text.h"
 #include "worksheet.h"
 
@@ -15,44 +16,36 @@ CheckResult shearCheck(const CheckContext& c) {
     const SectionDimensions& d = c.section.dimensions;
     const double Ix = c.values.section.Ix;
     Guard g;
-    WorkedSteps steps;
-    Worksheet w(c.withSteps ? &steps : nullptr);
     CheckResult out = namedCheck("shear", CheckGroup::Further, "Schub",
                                  "Schub im Steg, am Auflager mit der größeren Auflagerkraft");
     out.comparisonColumn = "Ausnutzung τ, σv";
+    Worksheet w(out.steps);
 
-    const double Vmax = w.step(Quantity::ShearForceMax, "V,max", "max({FA}, {FB})", "kN",
-                               std::max(r.FA, r.FB), [&] {
-                                   return Operands{{{"FA", r.FA}, {"FB", r.FB}}};
-                               });
-    const double place = r.FA >= r.FB ? 0 : c.beam.l;
+    const double Vmax = w.step("V,max", "max({FA}, {FB})", "kN", std::max(r.FA, r.FB), [&] {
+        return Operands{{{"FA", r.FA}, {"FB", r.FB}}};
+    });
+    const double place = r.FA >= r.FB ? 0 : c.basis.beam.l;
     const double tau =
-        w.step(Quantity::ShearStress, "τ,max", "{V,max}·{Sx}/({Ix}·{tw})·100", "N/mm²",
+        w.step("τ,max", "{V,max}·{Sx}/({Ix}·{tw})·100", "N/mm²",
                g.value(Vmax * d.Sx / (Ix * d.tw) * 100), [&] {
                    return Operands{{{"V,max", Vmax}, {"Sx", d.Sx}, {"Ix", Ix}, {"tw", d.tw}}};
                });
-    const double allowable = w.step(Quantity::ShearAllowable, "zul. τ", "{zul. σ}/√3", "N/mm²",
-                                    g.value(r.sigzul / std::sqrt(3.0)), [&] {
-                                        return Operands{{{"zul. σ", r.sigzul}}};
-                                    });
-    const double utilisation =
-        w.step(Quantity::ShearUtilisation, "Ausnutzung τ", "{τ,max}/{zul. τ}·100", "%",
-               g.value(g.divide(tau, allowable) * 100), [&] {
-                   return Operands{{{"τ,max", tau}, {"zul. τ", allowable}}};
-               });
-    out.steps = std::move(steps);
+    const double allowable =
+        w.step("zul. τ", "{zul. σ}/√3", "N/mm²", g.value(r.sigzul / std::sqrt(3.0)), [&] {
+            return Operands{{{"zul. σ", r.sigzul}}};
+        });
+    const double utilisation = w.step("Ausnutzung τ", "{τ,max}/{zul. τ}·100", "%",
+                                      g.value(g.divide(tau, allowable) * 100), [&] {
+                                          return Operands{{{"τ,max", tau}, {"zul. τ", allowable}}};
+                                      });
     if (!g.ok) {
         return out;
     }
-    out.state = tau <= allowable ? CheckState::Holds : CheckState::Fails;
-    out.utilisation = utilisation;
-    out.summary = "τ,max = " + germanFixed(tau, 3) + " N/mm² bei x = " + germanFixed(place, 3) +
-                  " m (zul. τ = " + germanFixed(allowable, 3) + " N/mm², Ausnutzung " +
-                  percentText(utilisation) + ")";
-    if (out.fails()) {
-        out.note = "Schub nicht erfüllt: τ,max = " + germanFixed(tau, 3) +
-                   " N/mm² > zul. τ = " + germanFixed(allowable, 3) + " N/mm².";
-    }
+    const Comparison stress{"τ,max", tau, "zul. τ", allowable, "N/mm²", 3};
+    settleCheck(out, stress, utilisation,
+                stress.valueText() + " bei x = " + germanFixed(place, 3) + " m (" +
+                    stress.limitText() + ", Ausnutzung " + percentText(utilisation) + ")",
+                {});
     out.copy = CheckFigure{"Schubspannung τ,max", germanFixed(tau, 3), "N/mm²"};
     return out;
 }

@@ -9,10 +9,11 @@
 
 namespace ipb {
 
-// The figures of a calculation in the order a hand calculation works them out: the total load,
-// the rows of the results window, then the pieces of the deflection and its limit.
+// The figures a reader looks a step up by: the rows of the results window, whose record lines
+// carry the window's own figure, and the point load's place of the largest deflection. Every
+// other step is one of the hand calculation's lines and no more.
 enum class Quantity {
-    TotalUniformLoad, // q
+    Other,
     FA,
     FB,
     TotalLoad, // q * l
@@ -23,32 +24,8 @@ enum class Quantity {
     Safety,
     Xf, // point-load case: the shorter distance
     Z,  // point-load case: place of the point load's largest deflection
-    FP, // point-load case: that deflection
-    Xi, // point-load case: z as a fraction of the span
-    Fq, // point-load case: the uniform load's deflection at z
     Fmax,
     Fzul,
-    // The checks beyond the verdict: shear, combined stress, lateral-torsional buckling.
-    ShearForceMax, // V,max
-    ShearStress,   // τ,max
-    ShearAllowable,
-    ShearUtilisation,
-    PlaceMoment, // M and V where the combined stress peaks
-    PlaceShear,
-    FlangeStress, // σ1, where web meets flange
-    FlangeFirstMoment,
-    FlangeShearStress, // τ1
-    CombinedStress,    // σ,v
-    CombinedUtilisation,
-    WarpingConstant,
-    CriticalMoment,
-    Slenderness,
-    BucklingPhi,
-    BucklingReduction,
-    BucklingAllowable,
-    BucklingUtilisation,
-    // The design to DIN EN 1993-1-1: no results row shows these figures.
-    Design
 };
 
 // Where an operand's value comes from, which decides how a record writes it: a typed value as
@@ -70,7 +47,7 @@ using Operands = std::array<Operand, 8>;
 // "{q}·{l}/2 + {F}·{lb}/{l}", so the formula and the values line are written from the one text.
 // The result is the number the calculation itself computed, not one worked out again.
 struct WorkedStep {
-    Quantity quantity = Quantity::TotalUniformLoad;
+    Quantity quantity = Quantity::Other;
     std::string_view symbol;
     std::string_view formula;
     std::string_view unit; // empty for a pure number

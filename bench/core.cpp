@@ -81,8 +81,8 @@ CheckRequest requestOf(const Case& c) {
                         c.texts);
 }
 
-std::size_t runCase(const Case& c, Detail detail, bool* computed = nullptr) {
-    const CalculationOutcome outcome = calculate(requestOf(c), {}, ',', detail);
+std::size_t runCase(const Case& c, bool* computed = nullptr) {
+    const CalculationOutcome outcome = calculate(requestOf(c));
     if (outcome.rejected) {
         return outcome.rejected->message.size();
     }
@@ -131,25 +131,21 @@ int main() {
     std::size_t computed = 0;
     for (const Case& c : cases) { // warm the caches and the branch predictors
         bool done = false;
-        sink += runCase(c, Detail::Figures, &done);
+        sink += runCase(c, &done);
         computed += done;
     }
-    // Every calculation computes every check; the record's steps, lines and texts come on top
-    // only where a record is kept.
-    const double figures = medianPerCase(
-        cases, 4, kSamples, [&](const Case& c) { sink += runCase(c, Detail::Figures); });
+    // Every calculation is whole: every check, its worked steps, the lines and the record's
+    // texts, whoever asks for it.
+    const double whole =
+        medianPerCase(cases, 4, kSamples, [&](const Case& c) { sink += runCase(c); });
     std::printf("calculation per case: %.1f us (%zu cases, %zu of them computed, checksum %zu)\n",
-                figures / 1000, cases.size(), computed, sink);
-    const double record = medianPerCase(cases, 4, kSamples,
-                                        [&](const Case& c) { sink += runCase(c, Detail::Record); });
-    std::printf("calculation with its record per case: %.1f us\n", record / 1000);
+                whole / 1000, cases.size(), computed, sink);
 
     // "Leichtestes Profil suchen…": the same inputs with all twelve sections, each with every
     // check.
     const double comparison = medianPerCase(cases, 1, kSamples, [&](const Case& c) {
         sink += static_cast<std::size_t>(
-            lightestWhere(compareSections(requestOf(c), {}, ','), &SectionCheck::holdsEverything) +
-            1);
+            lightestWhere(compareSections(requestOf(c)), &SectionCheck::holdsEverything) + 1);
     });
     std::printf("twelve sections compared: %.1f us (checksum %zu)\n", comparison / 1000, sink);
     return 0;

@@ -2,17 +2,18 @@
 
 #include "beam_analysis.h"
 #include "beam_lines.h"
+#include "check_basis.h"
 
 namespace ipb {
 
-CalculationOutcome calculate(const CheckRequest& request, const CalculationValues& carried,
-                             char decimalSeparator, Detail detail) {
-    CalculationOutcome out{carried, std::nullopt, false, nullptr};
+CalculationOutcome calculate(const CheckRequest& request) {
+    CalculationOutcome out;
     const BeamSection& section = request.section.section();
     out.values.section = section.values;
-    out.values.input.fmaxteiler = request.limit;
+    BeamInput held = request.held;
+    held.fmaxteiler = request.limit;
 
-    const InputReading reading = readInputs(request.texts, out.values.input);
+    const InputReading reading = readInputs(request.texts, held);
     out.values.input = reading.input;
     if (reading.rejected) {
         out.rejected = reading.rejected;
@@ -20,9 +21,7 @@ CalculationOutcome calculate(const CheckRequest& request, const CalculationValue
     }
     auto calculation = std::make_shared<Calculation>();
     Calculation& c = *calculation;
-    c.detailed = detail == Detail::Record;
-    const auto analysis = analyseBeam(out.values.section, out.values.input, out.values.result,
-                                      c.detailed ? &c.steps : nullptr);
+    const auto analysis = analyseBeam(out.values.section, out.values.input, {}, &c.steps);
     if (!analysis) {
         out.arithmeticFault = true;
         return out;
@@ -32,18 +31,40 @@ CalculationOutcome calculate(const CheckRequest& request, const CalculationValue
 
     c.request = request;
     c.values = out.values;
-    c.view = evaluateResults(c.values, decimalSeparator);
-    const BeamModel beam = beamModel(c.values);
-    c.exact = exactMaxima(beam);
-    const CheckContext context{c.values,       section,          beam,
-                               request.design, decimalSeparator, c.detailed};
+    c.view = evaluateResults(c.values, request.decimalSeparator);
+    const CheckBasis basis = checkBasis(c.values, section, request.design);
+    c.exact = basis.exact;
+    const CheckContext context{c.values, section, request.design, basis, request.decimalSeparator};
     c.checks = runChecks(context);
-    if (c.detailed) {
-        c.lines = spanLines(beam, hasPointLoad(c.values.input));
-        c.groups = recordGroups(context);
-    }
+    c.lines = spanLines(basis.beam, hasPointLoad(c.values.input));
+    c.groups = recordGroups(context);
     out.calculation = std::move(calculation);
     return out;
+}
+
+void storeOutcome(CalculationValues& stored, const CheckRequest& request,
+                  const CalculationOutcome& outcome) {
+    stored.section = outcome.values.section;
+    stored.input.fmaxteiler = request.limit;
+    if (outcome.succeeded()) {
+        stored.input = outcome.values.input;
+        stored.result = outcome.values.result;
+        return;
+    }
+    const BeamInput& read = outcome.values.input;
+    double BeamInput::*const members[] = {&BeamInput::F, &BeamInput::plusq, &BeamInput::la,
+                                          &BeamInput::lb, &BeamInput::l};
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        if (field == InputField::sic) {
+            stored.input.sic = read.sic;
+        } else if (request.texts.isVisible(field)) {
+            stored.input.*members[i] = read.*members[i];
+        }
+        if (outcome.rejected && outcome.rejected->field == field) {
+            return;
+        }
+    }
 }
 
 } // namespace ipb

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "span_values.h"
 #include "check_list.h"
 #include "check_request.h"
 #include "input_reading.h"
 #include "result_evaluation.h"
+#include "span_values.h"
 
 #include <memory>
 #include <optional>
@@ -12,16 +12,15 @@
 namespace ipb {
 
 // One calculation, made once and never changed: what it was asked, the values, what the
-// windows show, and every check. The windows, the record, the copy and the packet only read it.
+// windows show, every check, how each figure was worked out, the lines along the span for the
+// diagrams, and what the record says around each group of checks. The windows, the record, the
+// copy, the section choice and the packet only read it.
 struct Calculation {
     CheckRequest request;
     CalculationValues values;
     ResultView view;
     ExactMaxima exact;
     CheckResults checks;
-    // Written only when a record is kept: how each figure was worked out, the lines along the
-    // span for the diagrams, and what the record says around each group of checks.
-    bool detailed = false;
     WorkedSteps steps;
     SpanLines lines;
     std::vector<CheckGroupText> groups;
@@ -30,15 +29,10 @@ struct Calculation {
     bool pointLoad() const { return request.pointLoad(); }
 };
 
-// Whether the caller keeps a record of the calculation (the compute command, an opened check),
-// or only reads its figures (the section choice, the fuzz target, the benchmarks).
-enum class Detail { Figures, Record };
-
 // What one press of "Berechnen" leaves behind.
 struct CalculationOutcome {
-    // The values the input window keeps afterwards: the inputs read so far (a rejected one
-    // included) and, after a successful calculation, its results; otherwise the results that
-    // were carried in.
+    // The values the input window keeps afterwards: the section and the inputs read so far (a
+    // rejected one included) and, after a successful calculation, its results.
     CalculationValues values;
     std::optional<InputRejection> rejected;         // the first box that was refused
     bool arithmeticFault = false;                   // accepted inputs the statics could not compute
@@ -47,12 +41,16 @@ struct CalculationOutcome {
     bool succeeded() const { return calculation != nullptr; }
 };
 
-// One whole calculation, as the compute command runs it: the visible boxes read and checked,
-// the statics of the beam with the request's section and deflection limit, the evaluation into
-// the rows and the verdict, and every check. `carried` is what the input window holds from
-// before: the values the reading keeps for boxes it does not read, and the results the analysis
-// does not overwrite.
-CalculationOutcome calculate(const CheckRequest& request, const CalculationValues& carried,
-                             char decimalSeparator, Detail detail = Detail::Figures);
+// One whole calculation, as the compute command runs it: the shown boxes read and checked (the
+// hidden ones keep what the request holds for them), the statics of the beam with the request's
+// section and deflection limit, the evaluation into the rows and the verdict, and every check.
+// A function of the request alone: whoever asks gets the same calculation.
+CalculationOutcome calculate(const CheckRequest& request);
+
+// What the input window stores after a press of "Berechnen": the section, every value the
+// reading took (a refused one included; the boxes after it keep theirs) and, when the
+// calculation succeeded, its results, which otherwise stay those of the last one.
+void storeOutcome(CalculationValues& stored, const CheckRequest& request,
+                  const CalculationOutcome& outcome);
 
 } // namespace ipb

@@ -5,17 +5,21 @@
 
 namespace ipb {
 
-bool CheckRequest::operator==(const CheckRequest& other) const {
-    return loadCase == other.loadCase && section == other.section && limit == other.limit &&
-           texts.text == other.texts.text && texts.visible == other.texts.visible &&
-           design == other.design;
-}
-
 CheckRequest checkRequest(LoadCase loadCase, SectionId section, DeflectionLimit limit,
                           const InputTexts& typed) {
-    CheckRequest request{loadCase, section, limit, typed, {}};
+    CheckRequest request{loadCase, section, limit, typed, {}, {}, ','};
     showLoadCaseBoxes(request.texts, loadCase);
     return request;
+}
+
+BeamInput heldValues(const InputTexts& texts, const BeamInput& stored) {
+    BeamInput held;
+    if (texts.isVisible(InputField::l)) {
+        held.F = texts.isVisible(InputField::F) ? 0 : stored.F;
+        held.la = texts.isVisible(InputField::la) ? 0 : stored.la;
+        held.lb = texts.isVisible(InputField::lb) ? 0 : stored.lb;
+    }
+    return held;
 }
 
 bool boxShown(LoadCase loadCase, InputField field) {

@@ -24,22 +24,35 @@ struct SectionId {
 };
 
 // What the engineer asks to be checked: the load case, the section, the deflection limit, the
-// boxes as typed and the data of the design to the standard. Every calculation is made from one;
-// the input window writes its controls from it and builds it from them, and a filed check is one.
+// boxes as typed and the data of the design to the standard. Every calculation is made from one
+// and from nothing else, so the same request always gives the same calculation; the input window
+// writes its controls from it and builds it from them, and a filed check is one.
 struct CheckRequest {
     LoadCase loadCase = LoadCase::UniformLoad;
     SectionId section;
     DeflectionLimit limit = 300;
     InputTexts texts;  // the load case's boxes shown, the others hidden
     DesignData design; // the grade, the permanent parts, the restraint, the bearing lengths
+    // What the input window holds for the boxes it does not read: a hidden box keeps the value
+    // it was given last. Only the distances and the point load of a uniform-load request can
+    // matter (they would send it down the point-load path); going back to the choice of load
+    // case clears them, so a new beam holds zeros here.
+    BeamInput held;
+    // The separator the windows write their numbers with, as the engineer's locale has it.
+    char decimalSeparator = ',';
 
     bool pointLoad() const { return loadCase == LoadCase::PointLoad; }
-    bool operator==(const CheckRequest& other) const;
+    bool operator==(const CheckRequest&) const = default;
 };
 
 // The request with the boxes of its load case shown and the texts put into them.
 CheckRequest checkRequest(LoadCase loadCase, SectionId section, DeflectionLimit limit,
                           const InputTexts& typed);
+
+// Of what the input window stores, what a request with these texts can read of a box it does
+// not show: the hidden point load and distances of a uniform load. The span of a point load is
+// la + lb whatever was stored, and shown boxes are read anew, so they hold nothing here.
+BeamInput heldValues(const InputTexts& texts, const BeamInput& stored);
 
 // Which boxes a load case shows: +q and the safety always, F, la and lb with a point load, the
 // span l without one.

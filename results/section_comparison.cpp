@@ -24,15 +24,14 @@ bool SectionCheck::holdsEverything() const {
     return passes() && holds([](const CheckResult&) { return true; });
 }
 
-SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
-                                  char decimalSeparator) {
+SectionComparison compareSections(const CheckRequest& request) {
     SectionComparison comparison;
     for (std::size_t i = 0; i < kSectionTable.size(); ++i) {
         SectionCheck& check = comparison[i];
         check.section = &kSectionTable[i];
         CheckRequest withSection = request;
         withSection.section = SectionId{i};
-        check.outcome = calculate(withSection, carried, decimalSeparator);
+        check.outcome = calculate(withSection);
     }
     return comparison;
 }

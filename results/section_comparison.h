@@ -26,9 +26,9 @@ struct SectionCheck {
 using SectionComparison = std::array<SectionCheck, kSectionTable.size()>;
 
 // The same request with each of the twelve sections, lightest first, each through exactly the
-// calculation the compute command runs.
-SectionComparison compareSections(const CheckRequest& request, const CalculationValues& carried,
-                                  char decimalSeparator);
+// calculation the compute command runs: the calculation of the row on display is the one on
+// display, and the one of the row taken is shown as it stands in the table.
+SectionComparison compareSections(const CheckRequest& request);
 
 // The row of the lightest section that qualifies, or -1 when none does.
 int lightestWhere(const SectionComparison& comparison,

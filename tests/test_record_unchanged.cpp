@@ -57,7 +57,7 @@ RecordOutputs recordOutputs(const Case& c) {
     }
     const CheckRequest request =
         checkRequest(loadCase, SectionId{std::size_t(c.row)}, DeflectionLimit(c.limit), texts);
-    const auto out = calculate(request, {}, ',', Detail::Record);
+    const auto out = calculate(request);
     if (!out.succeeded()) {
         return {};
     }

@@ -193,12 +193,12 @@ class TestResultEvaluation : public QObject {
             texts.isVisible(InputField::F) ? LoadCase::PointLoad : LoadCase::UniformLoad;
         const CheckRequest request =
             checkRequest(loadCase, {}, static_cast<DeflectionLimit>(limit), texts);
-        const SectionComparison comparison = compareSections(request, {}, ',');
+        const SectionComparison comparison = compareSections(request);
         int firstPassing = -1;
         for (std::size_t i = 0; i < comparison.size(); ++i) {
             CheckRequest withSection = request;
             withSection.section = {i};
-            const CalculationOutcome single = calculate(withSection, {}, ',');
+            const CalculationOutcome single = calculate(withSection);
             QVERIFY(single.succeeded());
             QCOMPARE(comparison[i].section, &kSectionTable[i]);
             QCOMPARE(comparison[i].passes(), single.calculation->view.verdict == Verdict::Pass);

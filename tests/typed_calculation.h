@@ -8,9 +8,8 @@
 
 #include <QStringList>
 
-inline std::shared_ptr<const ipb::Calculation> typedCalculation(std::size_t row,
-                                                                const QStringList& typed,
-                                                                ipb::DeflectionLimit limit = 300) {
+inline std::shared_ptr<const ipb::Calculation>
+typedCalculation(std::size_t row, const QStringList& typed, ipb::DeflectionLimit limit = 300) {
     using ipb::InputField;
     ipb::InputTexts texts;
     const bool point = typed.size() == 5;
@@ -22,7 +21,7 @@ inline std::shared_ptr<const ipb::Calculation> typedCalculation(std::size_t row,
     }
     const auto request = ipb::checkRequest(
         point ? ipb::LoadCase::PointLoad : ipb::LoadCase::UniformLoad, {row}, limit, texts);
-    return ipb::calculate(request, {}, ',', ipb::Detail::Record).calculation;
+    return ipb::calculate(request).calculation;
 }
 
 // The result of one check of the list, by its identifier.

@@ -260,6 +260,8 @@ CheckRequest InputWindow::request() const {
     CheckRequest made =
         checkRequest(loadCase_, SectionId{row}, values_.input.fmaxteiler, typedTexts());
     made.design = design_;
+    made.held = heldValues(made.texts, values_.input);
+    made.decimalSeparator = localeDecimalSeparator();
     return made;
 }
 
@@ -283,9 +285,9 @@ void InputWindow::showRequest(const CheckRequest& request) {
 }
 
 void InputWindow::CmdBerech_Click() {
-    const CalculationOutcome outcome =
-        calculate(request(), values_, localeDecimalSeparator(), Detail::Record);
-    values_ = outcome.values;
+    const CheckRequest asked = request();
+    const CalculationOutcome outcome = calculate(asked);
+    storeOutcome(values_, asked, outcome);
     if (outcome.rejected) {
         ui.CmdBerech->setEnabled(false);
         showMessage(this, QStringLiteral("Fehler:"), qtText(outcome.rejected->message));
@@ -298,13 +300,14 @@ void InputWindow::CmdBerech_Click() {
                     QStringLiteral("Rechenfehler - Eingaben prüfen! "));
         return;
     }
-    ErgAusgabe(outcome);
+    ErgAusgabe(outcome.calculation);
 }
 
-void InputWindow::computeWithSection(int row) {
-    resumeEditing();
-    ui.TrgWahl->setCurrentRow(row);
-    CmdBerech_Click();
+void InputWindow::takeCalculation(std::shared_ptr<const Calculation> calculation) {
+    showRequest(calculation->request);
+    design_ = calculation->request.design;
+    values_ = calculation->values;
+    ErgAusgabe(std::move(calculation));
 }
 
 void InputWindow::computeFiledCheck(const CheckRequest& request) {
@@ -318,11 +321,11 @@ void InputWindow::computeFiledCheck(const CheckRequest& request) {
     }
 }
 
-void InputWindow::ErgAusgabe(const CalculationOutcome& outcome) {
+void InputWindow::ErgAusgabe(std::shared_ptr<const Calculation> calculation) {
     lockForResults();
     // The calculation is handed on whole: the boxes may be edited later while its results stay
     // on screen.
-    emit calculated(outcome.calculation);
+    emit calculated(std::move(calculation));
 }
 
 void InputWindow::playWarning() {

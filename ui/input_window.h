@@ -37,9 +37,10 @@ class InputWindow : public QWidget {
 
     QLineEdit* box(InputField field) const;
 
-    // Chooses the section in the list, as a user's click would, and computes at once with the
-    // inputs as they stand, as "Berechnen" would.
-    void computeWithSection(int row);
+    // A calculation made elsewhere (a section taken from the comparison) becomes the one on
+    // display: its request written into the controls, its values kept, and the inputs locked
+    // as after "Berechnen". Nothing is computed again.
+    void takeCalculation(std::shared_ptr<const Calculation> calculation);
 
     // A filed check opened again: the deflection limit and the section chosen, the texts put
     // into the load case's boxes as a paste would put them, and "Berechnen" clicked, so the
@@ -47,7 +48,8 @@ class InputWindow : public QWidget {
     void computeFiledCheck(const CheckRequest& request);
 
     // The check the controls hold: load case, section, deflection limit and the typed boxes,
-    // with the design data the program gave it.
+    // with the design data the program gave it, what the hidden boxes hold and the separator of
+    // the engineer's locale.
     CheckRequest request() const;
     // The design data have no controls here: the program keeps them through "Neue Rechnung"
     // and a section taken from the comparison, and an opened check brings its own.
@@ -80,7 +82,7 @@ class InputWindow : public QWidget {
     void CmdBerech_Click();
     void CmdBack_Click();
     void CmdQuit_Click();
-    void ErgAusgabe(const CalculationOutcome& outcome);
+    void ErgAusgabe(std::shared_ptr<const Calculation> calculation);
     // Writes the controls from a request: the deflection option, the section and the boxes.
     void showRequest(const CheckRequest& request);
     InputField fieldOf(const QLineEdit* box) const;

@@ -258,19 +258,22 @@ void Program::chooseLightestSection(QWidget* over) {
         return;
     }
     const Calculation& onScreen = *record_->calculation;
-    const SectionComparison comparison =
-        compareSections(onScreen.request, onScreen.values, localeDecimalSeparator());
+    const SectionComparison comparison = compareSections(onScreen.request);
     // Modal to the whole program, but it does not hold up the event loop: the program goes on
     // answering while the engineer reads the table.
     auto* dialog =
         new SectionChoiceDialog(comparison, static_cast<int>(onScreen.request.section.row), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
+    QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog, comparison] {
         const int row = dialog->chosenRow();
-        // As after "Neue Rechnung": the verdict on screen belongs to the old section.
+        if (row < 0 || !comparison[std::size_t(row)].outcome.succeeded()) {
+            return;
+        }
+        // As after "Neue Rechnung": the verdict on screen belongs to the old section. The row's
+        // own calculation is shown, exactly what the table said of it.
         reportWindow.unload();
-        inputWindow.touch().computeWithSection(row);
+        inputWindow.touch().takeCalculation(comparison[std::size_t(row)].outcome.calculation);
     });
     dialog->show();
 }
@@ -321,13 +324,13 @@ void Program::designChanged(const DesignData& design) {
     }
     // The calculation on display once more with the new data: the windows' rows and verdict
     // stay, the checks and the record follow.
-    const Calculation& onScreen = *record_->calculation;
-    CheckRequest request = onScreen.request;
+    CheckRequest request = record_->calculation->request;
     request.design = design;
-    const CalculationOutcome outcome =
-        calculate(request, onScreen.values, localeDecimalSeparator(), Detail::Record);
+    const CalculationOutcome outcome = calculate(request);
     if (outcome.succeeded()) {
+        // A new calculation, filed with the time it was made.
         record_->calculation = outcome.calculation;
+        record_->calculatedAt = recordTime(QDateTime::currentDateTime());
         showChecksOnDisplay();
     }
 }

@@ -3,6 +3,9 @@
 #include "beam_values.h"
 #include "span_values.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace ipb {
 
 // The beam of one calculation as the structural model sees it: simply supported over the span,
@@ -35,6 +38,32 @@ Maximum maximumMoment(const BeamModel& beam);
 Maximum maximumDeflection(const BeamModel& beam);
 
 ExactMaxima exactMaxima(const BeamModel& beam);
+
+// A place of the scans along the span: x = k·l/1000 for k from 0 to 1000 and, under a point
+// load, the load's place twice, just left and just right of it, where the shear steps.
+struct SpanPlace {
+    double x = 0;
+    double M = 0; // kNm
+    double V = 0; // kN, signed
+    bool rightOfLoad = false;
+};
+std::vector<SpanPlace> spanPlaces(const BeamModel& beam, bool pointLoad);
+
+// The first place whose figure reaches the largest of all places: mirror images of a symmetric
+// beam differ in the last bits, so within 1e-12 of it counts. Null when no figure is a number.
+template <class Figure>
+const SpanPlace* governingPlace(const std::vector<SpanPlace>& places, Figure figure) {
+    double largest = 0;
+    for (const SpanPlace& p : places) {
+        largest = std::max(largest, figure(p));
+    }
+    for (const SpanPlace& p : places) {
+        if (figure(p) >= largest * (1 - 1e-12)) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
 
 SpanLines spanLines(const BeamModel& beam, bool pointLoad);
 

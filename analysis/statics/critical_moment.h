@@ -16,7 +16,6 @@ struct TwistingSection {
 // The factor on all the beam's loads at which it buckles sideways and twists, the supports
 // holding it against twisting but not against warping. Zero when it cannot be found. `fine`
 // takes more terms, for a figure printed to more digits than the program's own check needs.
-double criticalLoadFactor(const BeamModel& beam, const TwistingSection& section,
-                          bool fine = false);
+double criticalLoadFactor(const BeamModel& beam, const TwistingSection& section, bool fine = false);
 
 } // namespace ipb

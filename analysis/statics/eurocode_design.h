@@ -1,9 +1,13 @@
 #pragma once
 
 #include "beam_lines.h"
-#include "check_result.h"
+#include "design_data.h"
+#include "section_table.h"
+#include "worked_step.h"
 
-#include <string>
+#include <cstdint>
+#include <string_view>
+#include <vector>
 
 namespace ipb {
 
@@ -18,9 +22,20 @@ inline constexpr double kElasticModulusMpa = kElasticModulus * 10;
 inline constexpr double kShearModulusMpa = kShearModulus * 10;
 // Shear area factor for steels up to S460 (EN 1993-1-5, 5.1).
 inline constexpr double kEta = 1.2;
+// The plateau and the factor of rolled sections' lateral-torsional buckling curves (6.3.2.3),
+// as the German National Annex sets them.
+inline constexpr double kLambdaLT0 = 0.4;
+inline constexpr double kBetaLT = 0.75;
+
+// A resistance and the line that works it out, for each check that compares with it.
+struct Resistance {
+    double value = 0;
+    WorkedStep step;
+};
 
 // What every check to the standard rests on: the steel, the loads split into permanent and
-// variable and factored, the plastic section values, and the cross-section class.
+// variable and factored, the beam under them, the plastic section values, the cross-section
+// class and the section's resistances.
 struct DesignBasis {
     double fy = 0;                           // N/mm²
     double epsilon = 0;                      // √(235/fy)
@@ -37,12 +52,19 @@ struct DesignBasis {
     double Wpl = 0;                          // cm³
     double flangeRatio = 0, webRatio = 0;    // c/t
     int sectionClass = 1;
-    BeamModel beam;          // the span under q,Ed and F,Ed
-    double AEd = 0, BEd = 0; // design support forces, kN
+    BeamModel beam;                // the span under q,Ed and F,Ed
+    Maximum moment;                // the largest design moment, where the shear changes sign
+    std::vector<SpanPlace> places; // the scan along the span under the design loads
+    double AEd = 0, BEd = 0;       // design support forces, kN
+    Resistance McRd;               // M,c,Rd = W,pl·fy/γM0, kNm
+    Resistance VplRd;              // V,pl,Rd = A,v·fy/(√3·γM0), kN
+    WorkedSteps steps;             // how the loads and section values are worked out
 };
 
-// The basis of one calculation; with `steps` it also writes the lines that work it out.
-DesignBasis designBasis(const CheckContext& c, WorkedSteps* steps = nullptr);
+// The basis of one calculation: the section's dimensions and self weight (N/m), the inputs as
+// read, the beam under the characteristic loads and the design data.
+DesignBasis designBasis(const SectionDimensions& d, std::int32_t q0, const BeamInput& in,
+                        const BeamModel& beam, const DesignData& design);
 
 // The reduction for lateral-torsional buckling of rolled sections (6.3.2.3) with the German
 // National Annex's λ,LT,0 = 0,4 and β = 0,75, for a buckling curve's imperfection factor α.
@@ -67,29 +89,6 @@ struct WebBearing {
 enum class BearingType { NearEnd, AwayFromEnd };
 WebBearing webBearing(const SectionDimensions& d, double fy, double ss, BearingType type,
                       double c = 0);
-
-// "91,0" of a utilisation in percent, as the copy writes it.
-std::string percentFigure(double percent);
-
-} // namespace ipb
-
-namespace ipb {
-
-// A check to the standard before it is computed: its group, the section choice's column.
-inline CheckResult designCheck(std::string_view id, std::string_view name, std::string_view title) {
-    CheckResult out = namedCheck(id, CheckGroup::Eurocode, name, title);
-    out.comparisonColumn = "Ausnutzung EC3";
-    return out;
-}
-
-// The verdict of a computed check: its state from the unrounded comparison, its utilisation,
-// "Name: figures" as the summary, the note when it fails, the copy row with the percentage.
-void settleDesignCheck(CheckResult& out, bool holds, double utilisation, const std::string& figures,
-                       const std::string& note);
-
-// A check without a figure: "entfällt", "nicht untersucht" or "nicht nachweisbar", said as
-// "Name: word[, reason]" and in the copy with an empty unit.
-void wordDesignCheck(CheckResult& out, CheckState state, const std::string& reason = {});
 
 } // namespace ipb
 

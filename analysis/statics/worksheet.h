@@ -3,6 +3,7 @@
 #include "worked_step.h"
 
 #include <cmath>
+#include <utility>
 
 namespace ipb {
 
@@ -32,13 +33,13 @@ struct Guard {
     }
 };
 
-// Hands each figure on and, when a record asked for it, writes down how it was worked out. A
-// plain calculation keeps no steps: the texts are static and nothing is stored.
+// Hands each figure on and writes down how it was worked out; the statics' own tests may ask
+// for the figures alone (no steps), and the operands are then not even gathered.
 class Worksheet {
   public:
     explicit Worksheet(WorkedSteps* steps) : steps_(steps) {}
+    explicit Worksheet(WorkedSteps& steps) : steps_(&steps) {}
 
-    // The operands are only gathered when they are written down.
     template <class Gather>
     double step(Quantity quantity, std::string_view symbol, std::string_view formula,
                 std::string_view unit, double result, Gather&& operands) {
@@ -46,6 +47,19 @@ class Worksheet {
             steps_->push_back({quantity, symbol, formula, unit, operands(), result});
         }
         return result;
+    }
+    // A line of the hand calculation that no reader looks up.
+    template <class Gather>
+    double step(std::string_view symbol, std::string_view formula, std::string_view unit,
+                double result, Gather&& operands) {
+        return step(Quantity::Other, symbol, formula, unit, result, std::forward<Gather>(operands));
+    }
+    // A line worked out once where several checks rest on it, written again for this one.
+    double written(const WorkedStep& line) {
+        if (steps_) {
+            steps_->push_back(line);
+        }
+        return line.result;
     }
 
   private:
