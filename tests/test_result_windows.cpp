@@ -235,6 +235,27 @@ class TestResultWindows : public QObject {
         QVERIFY(s.button("FrmErgAusg", "CmdReport")->isEnabled());
     }
 
+    // The table compares the calculation on display; what was typed after "Neue Rechnung" and
+    // not computed enters neither the table nor the section taken, and the boxes then show what
+    // was taken. IPB 200, +q 10, l 6: σ = 83,692 (by hand, the first case of the statics).
+    void sectionTakenIsTheRowShown() {
+        Session s;
+        s.compute(kUniformPass, 1);
+        s.button("FrmErgAusg", "CmdReport")->click();
+        s.button("FrmReport", "CmdNeuBerech")->click();
+        s.type("TextInput_plusq", "30");
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY(s.window("FrmProfilwahl"));
+        auto* table = s.control<QTableWidget>("FrmProfilwahl", "TabProfile");
+        table->setCurrentCell(3, 0);
+        const QString rowStress = table->item(3, 2)->text();
+        QCOMPARE(rowStress, QString("83,692"));
+        QTest::keyClick(table, Qt::Key_Return);
+        QTRY_VERIFY(!s.window("FrmProfilwahl"));
+        QCOMPARE(s.label("FrmErgAusg", "LabErgSigmax")->text(), rowStress);
+        QCOMPARE(s.box("TextInput_plusq")->text(), QString("10"));
+    }
+
     // "Zurück" discards the results; the other load case starts with a fresh results window.
     void backAfterResultsStartsAFreshResultsWindow() {
         Session s;
