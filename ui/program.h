@@ -53,6 +53,10 @@ class Program {
     void end();
     bool hasEnded() const { return ended_; }
 
+    // The record of the calculation on display, if any: what every window that speaks of the
+    // beam shows.
+    const std::optional<CalculationRecord>& recordOnDisplay() const { return record_; }
+
     // The loaded window with this object name ("FrmHaupt"), or null.
     QWidget* loadedWindow(const QString& objectName) const;
 
