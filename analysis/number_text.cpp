@@ -23,7 +23,34 @@ bool isDigit(char c) {
 // overflowing while still giving infinity or zero.
 constexpr std::int64_t kExponentLimit = 100000;
 
+// What the windows' text boxes count as white space: the separators of Unicode and the
+// white-space controls.
+bool isUnicodeBlank(char32_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
 } // namespace
+
+std::string_view trimmedText(std::string_view text) {
+    std::size_t begin = text.size(), end = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        // A stray continuation byte is no character, let alone a blank.
+        char32_t c = lead < 0x80 ? lead : n == 1 ? 0xFFFD : lead & (0x7F >> n);
+        for (std::size_t k = 1; k < n && i + k < text.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        if (!isUnicodeBlank(c)) {
+            begin = std::min(begin, i);
+            end = std::min(i + n, text.size());
+        }
+        i += n;
+    }
+    return begin < end ? text.substr(begin, end - begin) : std::string_view();
+}
 
 double numberFromText(std::string_view text) {
     std::size_t i = 0;

@@ -13,6 +13,11 @@ namespace ipb {
 // gives +-infinity, a tiny one 0.
 double numberFromText(std::string_view text);
 
+// A UTF-8 text without the blanks at both ends, as a text box's owner drops them: ASCII white
+// space and the Unicode spaces a paste brings along (no-break, typographic, line and paragraph
+// separators). Bytes that are no UTF-8 stay as they are.
+std::string_view trimmedText(std::string_view text);
+
 // The value written with the display patterns "0.0000" (decimals = 4) or "0.000" (3): at least
 // one integer digit, exactly that many decimals, no grouping, the given decimal separator.
 // Rounded half away from zero on the value's 15-significant-digit decimal form, as a pocket

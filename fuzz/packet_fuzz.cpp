@@ -30,15 +30,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reading.check) {
         return 0;
     }
-    const StoredCheck& check = *reading.check;
-    if (check.sectionRow >= kSectionTable.size()) {
+    const FiledCheck& check = *reading.check;
+    const CheckRequest& request = check.request;
+    if (request.section.row >= kSectionTable.size()) {
         broken("section row outside the table");
     }
-    if (check.limit != 300 && check.limit != 500 && check.limit != 1000) {
+    if (request.limit != 300 && request.limit != 500 && request.limit != 1000) {
         broken("deflection limit the options do not offer");
     }
-    if (check.texts.isVisible(InputField::F) != check.pointLoad ||
-        check.texts.isVisible(InputField::l) == check.pointLoad) {
+    if (!validDesignData(request.design)) {
+        broken("design data the dialog does not admit");
+    }
+    if (request.texts.isVisible(InputField::F) != request.pointLoad() ||
+        request.texts.isVisible(InputField::l) == request.pointLoad()) {
         broken("boxes of the other load case");
     }
     const std::string again = checkPacket(check, "Titel", "ipbtraeger");

@@ -1,14 +1,10 @@
 #include "record_packet.h"
 
+#include "check_elements.h"
 #include "record_packet_names.h"
-#include "section_table.h"
 
-#include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace ipb {
 namespace {
@@ -57,54 +53,9 @@ std::string element(std::string_view name, std::string_view text) {
     return "   <" + tag + ">" + escaped(text) + "</" + tag + ">\n";
 }
 
-std::string isoTime(const RecordTime& t) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
-}
-
-// A number in the shortest form that reads back to the same double, independent of the locale.
-std::string plainNumber(double value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, end.ptr);
-}
-
-// The design data that differ from the defaults, by element name.
-std::vector<std::pair<std::string_view, std::string>> designElements(const DesignData& d) {
-    std::vector<std::pair<std::string_view, std::string>> out;
-    if (d.grade != SteelGrade::S235) {
-        out.emplace_back(kDesignNames[0], gradeName(d.grade));
-    }
-    if (d.topFlangeHeld) {
-        out.emplace_back(kDesignNames[1], "1");
-    }
-    if (d.permanentUniform != 0) {
-        out.emplace_back(kDesignNames[2], plainNumber(d.permanentUniform));
-    }
-    if (d.permanentPoint != 0) {
-        out.emplace_back(kDesignNames[3], plainNumber(d.permanentPoint));
-    }
-    const std::optional<double>* bearings[] = {&d.bearingA, &d.bearingB, &d.bearingF};
-    for (std::size_t i = 0; i < std::size(bearings); ++i) {
-        if (*bearings[i]) {
-            out.emplace_back(kDesignNames[4 + i], plainNumber(**bearings[i]));
-        }
-    }
-    return out;
-}
-
 } // namespace
 
-bool StoredCheck::operator==(const StoredCheck& other) const {
-    return pointLoad == other.pointLoad && sectionRow == other.sectionRow && limit == other.limit &&
-           texts.text == other.texts.text && texts.visible == other.texts.visible &&
-           design == other.design && position == other.position &&
-           calculatedAt == other.calculatedAt;
-}
-
-std::string checkPacket(const StoredCheck& check, std::string_view title,
+std::string checkPacket(const FiledCheck& check, std::string_view title,
                         std::string_view creatorTool) {
     const PositionFields& p = check.position;
     std::string packet =
@@ -131,24 +82,11 @@ std::string checkPacket(const StoredCheck& check, std::string_view title,
               "  </rdf:Description>\n"
               "  <rdf:Description rdf:about=\"\" xmlns:" +
               std::string(kPacketPrefix) + "=\"" + std::string(kPacketNamespace) + "\">\n";
-    packet += element(kLoadCaseName, check.pointLoad ? "2" : "1");
-    packet += element(kSectionName, kSectionTable.at(check.sectionRow).Size);
-    packet += element(kLimitName, std::to_string(check.limit));
-    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
-        if (check.texts.visible[i]) {
-            packet += element(kBoxNames[i], check.texts.text[i]);
+    for (const CheckElement& e : checkElements()) {
+        if (const std::optional<std::string> text = e.write(check)) {
+            packet += element(e.name, *text);
         }
     }
-    for (const auto& [name, value] : designElements(check.design)) {
-        packet += element(name, value);
-    }
-    const std::string* fields[] = {&p.bauvorhaben, &p.position, &p.bauteil, &p.bearbeiter};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        if (!fields[i]->empty()) {
-            packet += element(kPositionNames[i], *fields[i]);
-        }
-    }
-    packet += element(kTimeName, isoTime(check.calculatedAt));
     packet += "  </rdf:Description>\n"
               " </rdf:RDF>\n"
               "</x:xmpmeta>\n"

@@ -21,13 +21,18 @@ inline constexpr std::array<std::string_view, kInputFieldCount> kBoxNames = {
     "TextInput_F",  "TextInput_plusq", "TextInput_la",
     "TextInput_lb", "TextInput_l",     "TextInput_nue"};
 // The design data, written only where they differ from the defaults (S235, not held, no
-// permanent parts, no bearing lengths), which is also what a packet from before them means:
-// grade, top flange held, permanent part of +q and of F, bearing lengths at A, at B, under F.
-inline constexpr std::array<std::string_view, 7> kDesignNames = {
-    "SteelGrade",     "TopFlangeHeld",  "PermanentUniform", "PermanentPoint",
-    "BearingLengthA", "BearingLengthB", "BearingLengthF"};
-// Bauvorhaben, Position, Bauteil, Bearbeiter.
-inline constexpr std::array<std::string_view, 4> kPositionNames = {"Bauvorhaben", "Position",
-                                                                   "Bauteil", "Bearbeiter"};
+// permanent parts, no bearing lengths), which is also what a packet from before them means.
+inline constexpr std::string_view kSteelGradeName = "SteelGrade";
+inline constexpr std::string_view kTopFlangeHeldName = "TopFlangeHeld";
+inline constexpr std::string_view kPermanentUniformName = "PermanentUniform";
+inline constexpr std::string_view kPermanentPointName = "PermanentPoint";
+inline constexpr std::string_view kBearingLengthAName = "BearingLengthA";
+inline constexpr std::string_view kBearingLengthBName = "BearingLengthB";
+inline constexpr std::string_view kBearingLengthFName = "BearingLengthF";
+// The position fields, each written only when it is not empty.
+inline constexpr std::string_view kBauvorhabenName = "Bauvorhaben";
+inline constexpr std::string_view kPositionName = "Position";
+inline constexpr std::string_view kBauteilName = "Bauteil";
+inline constexpr std::string_view kBearbeiterName = "Bearbeiter";
 
 } // namespace ipb

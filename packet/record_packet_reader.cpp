@@ -1,17 +1,16 @@
 #include "record_packet_reader.h"
 
-#include "check_request.h"
+#include "check_elements.h"
 #include "record_packet_names.h"
-#include "section_table.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <iterator>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace ipb {
 namespace {
@@ -87,91 +86,20 @@ bool withinLimits(std::string_view packet) {
     return true;
 }
 
-std::optional<int> number(std::string_view text) {
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return n;
-}
-
-// "2026-12-08T14:30:05", nothing else.
-std::optional<RecordTime> isoTime(std::string_view text) {
-    if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
-        text[13] != ':' || text[16] != ':') {
-        return std::nullopt;
-    }
-    const auto part = [&](std::size_t at, std::size_t n) {
-        const std::string_view digits = text.substr(at, n);
-        for (const char c : digits) {
-            if (c < '0' || c > '9') {
-                return -1;
-            }
-        }
-        return number(digits).value_or(-1);
-    };
-    RecordTime t{part(0, 4), part(5, 2), part(8, 2), part(11, 2), part(14, 2), part(17, 2)};
-    if (t.year < 0 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 ||
-        t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59) {
-        return std::nullopt;
-    }
-    return t;
-}
-
-// A position field as the dialog would hold it: one line, blanks at both ends dropped.
-std::optional<std::string> positionText(const QString& text) {
-    const QString line = text.trimmed();
-    if (line.size() > kPositionFieldLength) {
-        return std::nullopt;
-    }
-    for (const QChar c : line) {
-        if (c.unicode() < 0x20) {
-            return std::nullopt;
-        }
-    }
-    return line.toStdString();
-}
-
-// The texts of the program's elements, by name; false when the packet is not well-formed,
-// declares a DTD or names an entity, or an element of ours is unknown, repeated or not plain text.
+// The texts of the program's elements, one for each row of the element table; false when the
+// packet is not well-formed, declares a DTD or names an entity, or an element of ours is
+// unknown, repeated or not plain text. The texts are only gathered here and judged afterwards in
+// the table's order: the packet's own order is whatever the last program to touch it left.
 struct OwnElements {
-    std::array<std::optional<QString>, 4> head; // load case, section, limit, time
-    std::array<std::optional<QString>, kInputFieldCount> boxes;
-    std::array<std::optional<QString>, 4> position;
-    std::array<std::optional<QString>, kDesignNames.size()> design;
+    std::vector<std::optional<std::string>> texts;
     bool any = false;
 };
-
-std::optional<QString>* slotFor(OwnElements& own, QStringView name) {
-    const std::string_view heads[] = {kLoadCaseName, kSectionName, kLimitName, kTimeName};
-    for (std::size_t i = 0; i < std::size(heads); ++i) {
-        if (name == QLatin1StringView(heads[i].data(), qsizetype(heads[i].size()))) {
-            return &own.head[i];
-        }
-    }
-    for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-        if (name == QLatin1StringView(kBoxNames[i].data(), qsizetype(kBoxNames[i].size()))) {
-            return &own.boxes[i];
-        }
-    }
-    for (std::size_t i = 0; i < kPositionNames.size(); ++i) {
-        if (name ==
-            QLatin1StringView(kPositionNames[i].data(), qsizetype(kPositionNames[i].size()))) {
-            return &own.position[i];
-        }
-    }
-    for (std::size_t i = 0; i < kDesignNames.size(); ++i) {
-        if (name == QLatin1StringView(kDesignNames[i].data(), qsizetype(kDesignNames[i].size()))) {
-            return &own.design[i];
-        }
-    }
-    return nullptr;
-}
 
 bool readOwnElements(const QByteArray& packet, OwnElements& own) {
     QXmlStreamReader xml(packet);
     const QLatin1StringView ours(kPacketNamespace.data(), qsizetype(kPacketNamespace.size()));
+    const std::span<const CheckElement> rows = checkElements();
+    own.texts.assign(rows.size(), std::nullopt);
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
@@ -183,12 +111,15 @@ bool readOwnElements(const QByteArray& packet, OwnElements& own) {
             if (xml.namespaceUri() != ours) {
                 break;
             }
-            std::optional<QString>* slot = slotFor(own, xml.name());
-            if (!slot || slot->has_value()) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const CheckElement& e) {
+                return xml.name() == QLatin1StringView(e.name.data(), qsizetype(e.name.size()));
+            });
+            if (row == rows.end() || own.texts[std::size_t(row - rows.begin())]) {
                 return false;
             }
             own.any = true;
-            *slot = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+            own.texts[std::size_t(row - rows.begin())] =
+                xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement).toStdString();
             break;
         }
         default:
@@ -196,133 +127,6 @@ bool readOwnElements(const QByteArray& packet, OwnElements& own) {
         }
     }
     return !xml.hasError();
-}
-
-// A design figure as the writer writes it: a plain number in the C locale, nothing around it.
-std::optional<double> designNumber(const QString& text) {
-    const std::string s = text.toStdString();
-    double value = 0;
-    const auto end = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (end.ec != std::errc() || end.ptr != s.data() + s.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The design data of the elements; a packet without them has the defaults. Nothing when one is
-// not a plain figure or lies outside the range the design dialog admits: that packet is damaged.
-std::optional<DesignData> designFrom(const OwnElements& own) {
-    DesignData d;
-    if (const auto& grade = own.design[0]) {
-        const auto known =
-            std::find_if(std::begin(kSteelGrades), std::end(kSteelGrades),
-                         [&](SteelGrade g) { return *grade == QLatin1StringView(gradeName(g)); });
-        if (known == std::end(kSteelGrades)) {
-            return std::nullopt;
-        }
-        d.grade = *known;
-    }
-    if (const auto& held = own.design[1]) {
-        if (*held != QLatin1StringView("1") && *held != QLatin1StringView("0")) {
-            return std::nullopt;
-        }
-        d.topFlangeHeld = *held == QLatin1StringView("1");
-    }
-    double* parts[] = {&d.permanentUniform, &d.permanentPoint};
-    for (std::size_t i = 0; i < std::size(parts); ++i) {
-        if (const auto& text = own.design[2 + i]) {
-            const std::optional<double> value = designNumber(*text);
-            if (!value) {
-                return std::nullopt;
-            }
-            *parts[i] = *value;
-        }
-    }
-    std::optional<double>* bearings[] = {&d.bearingA, &d.bearingB, &d.bearingF};
-    for (std::size_t i = 0; i < std::size(bearings); ++i) {
-        if (const auto& text = own.design[4 + i]) {
-            *bearings[i] = designNumber(*text);
-            if (!*bearings[i]) {
-                return std::nullopt;
-            }
-        }
-    }
-    if (!validDesignData(d)) {
-        return std::nullopt;
-    }
-    return d;
-}
-
-// The check from the program's elements, if they hold one the windows can show.
-std::optional<StoredCheck> checkFrom(const OwnElements& own) {
-    const auto& [loadCase, section, limit, time] = own.head;
-    if (!loadCase || !section || !limit || !time) {
-        return std::nullopt;
-    }
-    StoredCheck check;
-    if (*loadCase != QLatin1StringView("1") && *loadCase != QLatin1StringView("2")) {
-        return std::nullopt;
-    }
-    check.pointLoad = *loadCase == QLatin1StringView("2");
-
-    const std::string size = section->toStdString();
-    const auto row = std::find_if(kSectionTable.begin(), kSectionTable.end(),
-                                  [&](const BeamSection& s) { return s.Size == size; });
-    if (row == kSectionTable.end()) {
-        return std::nullopt;
-    }
-    check.sectionRow = std::size_t(row - kSectionTable.begin());
-
-    const std::optional<int> divisor = number(limit->toStdString());
-    if (divisor != 300 && divisor != 500 && divisor != 1000) {
-        return std::nullopt;
-    }
-    check.limit = DeflectionLimit(*divisor);
-
-    const std::optional<RecordTime> at = isoTime(time->toStdString());
-    if (!at) {
-        return std::nullopt;
-    }
-    check.calculatedAt = *at;
-
-    // Only the load case's boxes, and no text longer than its box takes.
-    InputTexts shown;
-    showLoadCaseBoxes(shown, check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad);
-    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
-        const auto field = static_cast<InputField>(i);
-        if (!shown.isVisible(field)) {
-            if (own.boxes[i]) {
-                return std::nullopt;
-            }
-            continue;
-        }
-        check.texts.setVisible(field);
-        if (own.boxes[i]) {
-            if (own.boxes[i]->size() > boxLength(field)) {
-                return std::nullopt;
-            }
-            check.texts[field] = own.boxes[i]->toStdString();
-        }
-    }
-
-    const std::optional<DesignData> design = designFrom(own);
-    if (!design) {
-        return std::nullopt;
-    }
-    check.design = *design;
-
-    std::string* fields[] = {&check.position.bauvorhaben, &check.position.position,
-                             &check.position.bauteil, &check.position.bearbeiter};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        if (own.position[i]) {
-            const std::optional<std::string> text = positionText(*own.position[i]);
-            if (!text) {
-                return std::nullopt;
-            }
-            *fields[i] = *text;
-        }
-    }
-    return check;
 }
 
 } // namespace
@@ -366,7 +170,7 @@ PacketReading readCheckPacket(std::string_view bytes) {
     if (!own.any) {
         return {std::nullopt, PacketProblem::NoCheck};
     }
-    if (std::optional<StoredCheck> check = checkFrom(own)) {
+    if (std::optional<FiledCheck> check = filedCheckFrom(own.texts)) {
         return {std::move(check), PacketProblem::None};
     }
     return {std::nullopt, PacketProblem::Damaged};

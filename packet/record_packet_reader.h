@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_packet.h"
+#include "filed_check.h"
 
 #include <optional>
 #include <string_view>
@@ -14,7 +14,7 @@ enum class PacketProblem {
 };
 
 struct PacketReading {
-    std::optional<StoredCheck> check;
+    std::optional<FiledCheck> check;
     PacketProblem problem = PacketProblem::NoCheck;
 };
 

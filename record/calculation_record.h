@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculation.h"
-#include "record_packet.h"
+#include "filed_check.h"
 
 #include <memory>
 
@@ -15,7 +15,8 @@ struct CalculationRecord {
     PositionFields position;
 };
 
-// What of a filed check its record's packet carries: what the engineer chose and typed.
-StoredCheck storedCheck(const CalculationRecord& record);
+// What of it the record's packet carries: the request the calculation was made from, for which
+// beam and when.
+FiledCheck filedCheck(const CalculationRecord& record);
 
 } // namespace ipb

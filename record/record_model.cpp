@@ -578,7 +578,7 @@ RecordModel recordModel(const CalculationRecord& record) {
         }
     }
 
-    m.checkPacket = checkPacket(storedCheck(record), m.pdfTitle, m.programTitle);
+    m.checkPacket = checkPacket(filedCheck(record), m.pdfTitle, m.programTitle);
     return m;
 }
 

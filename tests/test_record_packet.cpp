@@ -14,20 +14,24 @@
 
 using namespace ipb;
 
-Q_DECLARE_METATYPE(StoredCheck)
+Q_DECLARE_METATYPE(FiledCheck)
 
 namespace {
 
-StoredCheck check(bool point, std::size_t row, DeflectionLimit limit, PositionFields position,
-                  DesignData design = {}) {
-    StoredCheck c{point, row, limit, {}, design, std::move(position), {2026, 12, 8, 14, 30, 5}};
-    showLoadCaseBoxes(c.texts, point ? LoadCase::PointLoad : LoadCase::UniformLoad);
-    c.texts[InputField::plusq] = point ? "" : "10,5";
-    c.texts[InputField::F] = point ? "50" : "";
-    c.texts[InputField::la] = point ? "3.25" : "";
-    c.texts[InputField::lb] = point ? "2" : "";
-    c.texts[InputField::l] = point ? "" : "123456";
-    c.texts[InputField::sic] = "1,75";
+FiledCheck check(bool point, std::size_t row, DeflectionLimit limit, PositionFields position,
+                 DesignData design = {}) {
+    InputTexts typed;
+    typed[InputField::plusq] = point ? "" : "10,5";
+    typed[InputField::F] = point ? "50" : "";
+    typed[InputField::la] = point ? "3.25" : "";
+    typed[InputField::lb] = point ? "2" : "";
+    typed[InputField::l] = point ? "" : "123456";
+    typed[InputField::sic] = "1,75";
+    FiledCheck c{checkRequest(point ? LoadCase::PointLoad : LoadCase::UniformLoad, SectionId{row},
+                              limit, typed),
+                 std::move(position),
+                 {2026, 12, 8, 14, 30, 5}};
+    c.request.design = design;
     return c;
 }
 
@@ -39,7 +43,7 @@ QByteArray pdfAround(const std::string& packet) {
            QByteArray::fromStdString(packet) + "\nendstream\n%%EOF\n";
 }
 
-std::string written(const StoredCheck& c) {
+std::string written(const FiledCheck& c) {
     return checkPacket(c, "Trägerberechnung", "ipbtraeger 1.0.0");
 }
 
@@ -50,7 +54,7 @@ class TestRecordPacket : public QObject {
 
   private slots:
     void roundTrip_data() {
-        QTest::addColumn<StoredCheck>("stored");
+        QTest::addColumn<FiledCheck>("stored");
         QTest::newRow("uniform, 1/300, no position") << check(false, 0, 300, {});
         QTest::newRow("uniform, 1/500") << check(false, 5, 500, {"Schulneubau", "3", "", ""});
         QTest::newRow("point, 1/1000") << check(true, 11, 1000, {"", "", "Unterzug", "M. Weber"});
@@ -62,14 +66,53 @@ class TestRecordPacket : public QObject {
             << check(true, 6, 500, {}, {SteelGrade::S355, 2.5, 0.1 + 0.2, true, 0, 100, 1000});
         QTest::newRow("uniform, S275, one bearing")
             << check(false, 2, 300, {}, {SteelGrade::S275, 250, 0, false, {}, 62.5, {}});
+        // The writer puts tiny figures in exponent form ("1e-04"): they must read back.
+        QTest::newRow("point, parts and bearings at their tops and tiny")
+            << check(true, 9, 300, {"Schule", "", "", ""},
+                     {SteelGrade::S235, 1e-4, 10000, false, 1000, 1.25e-7, 0.5});
     }
     void roundTrip() {
-        QFETCH(StoredCheck, stored);
+        QFETCH(FiledCheck, stored);
         const std::string packet = written(stored);
         const QByteArray pdf = pdfAround(packet);
         const PacketReading read = readCheckPacket({pdf.constData(), std::size_t(pdf.size())});
         QCOMPARE(read.problem, PacketProblem::None);
         QVERIFY(read.check == stored);
+    }
+
+    // Each design figure is taken only within the range the design dialog admits, in any form
+    // the writer may have used; anything else is a damaged packet, not a beam.
+    void designFigures_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("opens");
+        const std::string good =
+            written(check(true, 3, 300, {}, {SteelGrade::S275, 1, 2, false, 10, 100, 200}));
+        struct Figure {
+            const char *name, *now, *top, *topByExponent, *above, *aboveByExponent;
+        };
+        for (const Figure& f : {Figure{"PermanentUniform", "1", "250", "2.5e2", "250.001", "2.6e2"},
+                                Figure{"PermanentPoint", "2", "10000", "1e4", "10000.5", "1.1e4"},
+                                Figure{"BearingLengthA", "10", "1000", "1e3", "1000.5", "1.5e3"},
+                                Figure{"BearingLengthB", "100", "1000", "1e3", "1000.001", "1e9"},
+                                Figure{"BearingLengthF", "200", "1000", "1e+3", "1001", "2E3"}}) {
+            const std::string from = std::string(">") + f.now + "</ipb:" + f.name;
+            for (const auto& [text, opens] :
+                 {std::pair{"-1", false}, std::pair{f.above, false}, std::pair{"nan", false},
+                  std::pair{"inf", false}, std::pair{f.aboveByExponent, false},
+                  std::pair{"1,5", false}, std::pair{f.top, true}, std::pair{f.topByExponent, true},
+                  std::pair{"0", true}}) {
+                std::string p = good;
+                p.replace(p.find(from), from.size(), std::string(">") + text + "</ipb:" + f.name);
+                QTest::addRow("%s %s", f.name, text) << pdfAround(p) << opens;
+            }
+        }
+    }
+    void designFigures() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, opens);
+        const PacketReading read = readCheckPacket({file.constData(), std::size_t(file.size())});
+        QCOMPARE(read.problem, opens ? PacketProblem::None : PacketProblem::Damaged);
+        QCOMPARE(read.check.has_value(), opens);
     }
 
     // The last packet of ours counts, as an incremental update appends the newer; and a packet

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "design_data.h"
+#include "design_entries.h"
 #include "ui_design_dialog.h"
 
 #include <QDialog>
+
+#include <array>
 
 namespace ipb {
 
@@ -19,8 +21,11 @@ class DesignDialog : public QDialog {
     DesignData design() const { return design_; }
 
   private:
-    // Reads every box; on the first bad one says so, selects it and keeps the dialog open.
+    // Hands the entries to the core's reading; on the first bad box says so, selects it and
+    // keeps the dialog open.
     void takeEntries();
+    // The boxes in the order of DesignBox.
+    std::array<QLineEdit*, kDesignBoxCount> boxes() const;
 
     Ui::FrmBemessung ui;
     DesignData design_;

@@ -409,15 +409,12 @@ void Program::openFiledCheck(const QByteArray& nativePath) {
         showMessage(start, QStringLiteral("Fehler:"), file.error);
         return;
     }
-    const StoredCheck& check = *file.check;
+    // The filed request as it is, its design data with it (a record from before them has the
+    // defaults): the input window shows it and computes it once more.
+    const FiledCheck& check = *file.check;
     position_ = check.position;
-    const LoadCase loadCase = check.pointLoad ? LoadCase::PointLoad : LoadCase::UniformLoad;
-    openInputWindow(loadCase);
-    CheckRequest request =
-        checkRequest(loadCase, SectionId{check.sectionRow}, check.limit, check.texts);
-    // The check's own design data, from its record; a record from before them has the defaults.
-    request.design = check.design;
-    inputWindow.touch().computeFiledCheck(request);
+    openInputWindow(check.request.loadCase);
+    inputWindow.touch().computeFiledCheck(check.request);
 }
 
 void Program::setIcon() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_packet.h"
+#include "filed_check.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +23,7 @@ inline constexpr qint64 kLargestCheckFile = 50LL * 1024 * 1024;
 
 // The check a record file holds, or the "Fehler:" message that says why there is none.
 struct CheckFile {
-    std::optional<StoredCheck> check;
+    std::optional<FiledCheck> check;
     QString error;
 };
 CheckFile readCheckFile(const QString& path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_packet.h"
+#include "filed_check.h"
 
 #include <QDateTime>
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "design_data.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <variant>
+
+namespace ipb {
+
+// The five boxes of "Bemessung…" in the order they are read: g,k, G,k, and the bearing lengths
+// at A, at B and under F.
+enum class DesignBox { PermanentUniform, PermanentPoint, BearingA, BearingB, BearingF };
+inline constexpr std::size_t kDesignBoxCount = 5;
+
+// What the dialog holds when "OK" is pressed.
+struct DesignEntries {
+    int gradeIndex = 0; // in the list's order S235, S275, S355
+    bool topFlangeHeld = false;
+    std::array<std::string, kDesignBoxCount> boxes; // UTF-8, as typed
+    bool pointLoadShown = false;                    // G,k and the bearing under F are asked
+
+    std::string& operator[](DesignBox b) { return boxes[static_cast<std::size_t>(b)]; }
+    const std::string& operator[](DesignBox b) const { return boxes[static_cast<std::size_t>(b)]; }
+};
+
+// The first box refused and the message that says what it takes, exact to the character:
+// "davon ständig g,k: bitte eine Zahl von 0 bis 250 kN/m eingeben."
+struct DesignRejection {
+    DesignBox box;
+    std::string message;
+};
+
+// Reads the entries in the order of the boxes. A box takes a plain figure with a decimal comma
+// or point and no sign or exponent, within its range; an empty box is no permanent part or no
+// bearing length. What is not asked (the point-load boxes without a point load) stays as it was
+// `before`.
+std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries& entries,
+                                                            const DesignData& before);
+
+} // namespace ipb
