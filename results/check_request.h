@@ -80,7 +80,7 @@ bool requiredBoxesFilled(const InputTexts& texts);
 
 // The rules of the values that no window holds: what they forget when the input window is
 // loaded and when the engineer goes back to the choice of load case.
-// A freshly loaded input window: no support forces and no computed load case are carried in.
+// A freshly loaded input window: no support forces and no computed load case are kept.
 void resetOnLoad(CalculationValues& values);
 // Back to the choice of load case: the loads and distances go too, so a uniform-load
 // calculation after a point-load one cannot find old distances and take the point-load path.
