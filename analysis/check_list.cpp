@@ -1,6 +1,7 @@
 #include "check_list.h"
 
 #include "check_basis.h"
+#include "check_verdict.h"
 #include "number_text.h"
 
 namespace ipb {
@@ -24,7 +25,7 @@ CheckGroupText furtherGroup(const CheckContext& c) {
     const SectionDimensions& d = section.dimensions;
     CheckGroupText group;
     group.group = CheckGroup::Further;
-    group.heading = "Weitere Nachweise";
+    group.heading = std::string(groupName(CheckGroup::Further));
     group.preamble = {"Profilwerte IPB " + std::string(section.Size) + ": h " + germanNumber(d.h) +
                       " mm, b " + germanNumber(d.b) + " mm, tw " + germanNumber(d.tw) + " mm, tf " +
                       germanNumber(d.tf) + " mm, Iz " + germanNumber(d.Iz) + " cm⁴, It " +
@@ -36,7 +37,7 @@ CheckGroupText furtherGroup(const CheckContext& c) {
         "seitlich gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch "
         "eine Decke), entfällt dieser Nachweis.",
         "Lasteinleitung: siehe Nachweise nach DIN EN 1993-1-1."};
-    group.failedPrefix = "Weitere Nachweise nicht erfüllt: ";
+    group.failedPrefix = group.heading + " nicht erfüllt: ";
     group.uncomputable = "Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen.";
     return group;
 }
@@ -61,15 +62,22 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
     }
     loads += ". Bemessungslasten q,Ed = " + germanNumber(b.qEd) + " kN/m" +
              (point ? ", F,Ed = " + germanNumber(b.FEd) + " kN" : std::string()) +
-             ". Beide veränderlichen Anteile mit γQ ohne Kombinationsbeiwert ψ0 (auf der "
+             (point ? ". Beide veränderlichen Anteile" : ". Der veränderliche Anteil") +
+             " mit γQ ohne Kombinationsbeiwert ψ0 (auf der "
              "sicheren Seite).";
+    std::vector<std::string> notes;
     if (b.gkCapped) {
-        loads += " Der ständige Anteil g,k = " + germanNumber(c.design.permanentUniform) +
-                 " kN/m ist größer als +q: +q ist ganz als ständig angesetzt.";
+        notes.push_back("g,k = " + germanNumber(c.design.permanentUniform) +
+                        " kN/m ist größer als +q = " + germanNumber(in.plusq) +
+                        " kN/m: +q ganz veränderlich angesetzt (sichere Seite).");
     }
     if (b.GkCapped) {
-        loads += " Der ständige Anteil G,k = " + germanNumber(c.design.permanentPoint) +
-                 " kN ist größer als F: F ist ganz als ständig angesetzt.";
+        notes.push_back("G,k = " + germanNumber(c.design.permanentPoint) +
+                        " kN ist größer als F = " + germanNumber(in.F) +
+                        " kN: F ganz veränderlich angesetzt (sichere Seite).");
+    }
+    for (const std::string& note : notes) {
+        loads += " " + note;
     }
     const std::string sectionClass =
         "Querschnittsklasse " + std::to_string(b.sectionClass) +
@@ -107,6 +115,7 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
         loads,
         sectionClass,
     };
+    group.notes = std::move(notes);
     group.basisTitle = "Bemessungslasten und Querschnittswerte";
     group.basis = b.steps;
     group.closing = {

@@ -53,6 +53,9 @@ struct CheckGroupText {
     std::string method; // what page 1 says of the group among the method's lines; may be empty
     std::vector<std::string> preamble;
     std::vector<std::string> closing;
+    // What the group took otherwise than it was given, said wherever its checks are shown:
+    // page 1, its own section and the window of all checks.
+    std::vector<std::string> notes;
     std::string failedPrefix; // "Weitere Nachweise nicht erfüllt: ", the names follow
     std::string uncomputable; // said instead of the steps when the figures cannot be computed
     // Worked lines of the data the checks share, written after the preamble under their title.

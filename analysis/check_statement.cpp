@@ -55,7 +55,7 @@ void settleCheck(CheckResult& out, const Comparison& comparison, double utilisat
     }
     if (out.group == CheckGroup::Eurocode) {
         out.copy =
-            CheckFigure{"Ausnutzung " + std::string(out.name), germanFixed(utilisation, 1), "%"};
+            CheckFigure{"Ausnutzung " + std::string(out.name), utilisationFigure(utilisation), "%"};
     }
 }
 

@@ -43,13 +43,24 @@ std::string failingChecks(const CheckResults& checks);
 // Whether every check holds: none fails, none is left without an answer.
 bool allHold(const CheckResults& checks);
 
+// The checks that were not examined for want of what they need, by name: "Lasteinleitung
+// Auflager A, Lasteinleitung Auflager B"; empty when every check was examined. A check that does
+// not apply ("entfällt") is no gap and is not named.
+std::string notExaminedChecks(const CheckResults& checks);
+// The same in short, checks of one kind at several places named by their kind once:
+// "Lasteinleitung".
+std::string notExaminedKinds(const CheckResults& checks);
+
 // The verdict over all checks, as the window of all checks says it under its table:
-// "Alle Nachweise erfüllt." or "Nicht erfüllt: " with the failing checks by group and a full stop.
+// "Alle Nachweise erfüllt.", "Alle untersuchten Nachweise erfüllt; nicht untersucht: …." or
+// "Nicht erfüllt: " with the failing checks by group and a full stop. What was not examined is
+// never called fulfilled.
 std::string overallVerdict(const CheckResults& checks);
 
-// What the four windows' verdict leaves out, said in the report window: "Außerdem nicht erfüllt:
-// Weitere Nachweise: Schub. Strg+E zeigt alle Nachweise."; empty when every check beyond the
-// verdict holds.
+// What the four windows' own values leave out, said in the report window under its verdict:
+// "Biegespannung und Durchbiegung zulässig; nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken.
+// Strg+E zeigt alle Nachweise." where those values hold, "Außerdem nicht erfüllt: …" where they
+// fail too; empty when every check beyond them holds.
 std::string beyondVerdictHint(const CheckResults& checks);
 
 // A group's heading row in the window of all checks; the design's heading names the steel grade.

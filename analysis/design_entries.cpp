@@ -70,6 +70,17 @@ std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries&
                                             topText(rule.top) + " " + std::string(rule.unit) +
                                             " eingeben."};
         }
+        // A permanent part larger than its load would be taken as the whole load with γG,
+        // below the γQ the safe side asks for: refused where it is typed.
+        const bool uniform = box == DesignBox::PermanentUniform;
+        if (uniform || box == DesignBox::PermanentPoint) {
+            const double load = uniform ? entries.uniformLoad : entries.pointLoad;
+            if (*value[i] > load) {
+                return DesignRejection{box, std::string(rule.name) + ": höchstens " +
+                                                (uniform ? "+q = " : "F = ") + germanNumber(load) +
+                                                " " + std::string(rule.unit) + "."};
+            }
+        }
     }
     DesignData d;
     const int lastGrade = static_cast<int>(std::size(kSteelGrades)) - 1;

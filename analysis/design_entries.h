@@ -20,6 +20,9 @@ struct DesignEntries {
     bool topFlangeHeld = false;
     std::array<std::string, kDesignBoxCount> boxes; // UTF-8, as typed
     bool pointLoadShown = false;                    // G,k and the bearing under F are asked
+    // The loads the permanent parts are parts of, as the calculation on display read them.
+    double uniformLoad = kPermanentUniformMax; // +q, kN/m
+    double pointLoad = kPermanentPointMax;     // F, kN
 
     std::string& operator[](DesignBox b) { return boxes[static_cast<std::size_t>(b)]; }
     const std::string& operator[](DesignBox b) const { return boxes[static_cast<std::size_t>(b)]; }
@@ -34,7 +37,8 @@ struct DesignRejection {
 
 // Reads the entries in the order of the boxes. A box takes a plain figure with a decimal comma
 // or point and no sign or exponent, within its range; an empty box is no permanent part or no
-// bearing length. What is not asked (the point-load boxes without a point load) stays as it was
+// bearing length. A permanent part is at most its load ("davon ständig g,k: höchstens +q = 10
+// kN/m."). What is not asked (the point-load boxes without a point load) stays as it was
 // `before`.
 std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries& entries,
                                                             const DesignData& before);

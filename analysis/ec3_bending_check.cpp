@@ -22,7 +22,9 @@ CheckResult ec3BendingCheck(const CheckContext& c) {
                                       g.value(g.divide(MEd, McRd) * 100), [&] {
                                           return Operands{{{"M,Ed", MEd}, {"M,c,Rd", McRd}}};
                                       });
-    out.remark = "M,Ed: das größte Bemessungsmoment unter q,Ed und F,Ed, an der Stelle x, an der "
+    out.remark = std::string("M,Ed: das größte Bemessungsmoment unter ") +
+                 (point ? "q,Ed und F,Ed" : "q,Ed") +
+                 ", an der Stelle x, an der "
                  "die Querkraft das Vorzeichen wechselt; Querschnittsklasse 1, also plastisch.";
     if (!g.ok) {
         return out;

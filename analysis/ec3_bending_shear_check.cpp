@@ -64,7 +64,8 @@ CheckResult ec3BendingShearCheck(const CheckContext& c) {
     const bool reduced = VEd > 0.5 * VplRd;
     if (reduced) {
         w.step("ρ", "(2·{V,Ed}/{V,pl,Rd} − 1)²", "", rho, [&] {
-            return Operands{{{"V,Ed", VEd}, {"V,pl,Rd", VplRd}}};
+            return Operands{
+                {{"V,Ed", VEd, OperandKind::Precise}, {"V,pl,Rd", VplRd, OperandKind::Precise}}};
         });
         w.step("M,V,Rd", "min({M,c,Rd}, ({W,pl} − {ρ}·{A,w}²/(4·{tw}/10))·{fy}/({γM0}·1000))",
                "kNm", MVRd, [&] {

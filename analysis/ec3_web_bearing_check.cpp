@@ -11,13 +11,18 @@ namespace ipb {
 namespace {
 
 // The symbols of one evaluation of the web's resistance: at a support alone, or the two types
-// under the point load side by side.
+// under the point load side by side. Where the web is slender the effective length and the
+// slenderness are worked out first without the flange's share m2 and then with it: the first
+// pass is marked "(m2 = 0)", so no two lines of the record give one symbol two values.
 struct BearingSymbols {
-    std::string_view kF, Fcr, le, ly, lambdaF, chiF, FRd;
+    std::string_view kF, Fcr, le, ly0, lambdaF0, ly, lambdaF, chiF, FRd;
 };
-constexpr BearingSymbols kAtSupport{"k,F", "F,cr", "l,e", "l,y", "λ,F", "χ,F", "F,Rd"};
-constexpr BearingSymbols kTypeA{"k,F,a", "F,cr,a", "l,e,a", "l,y,a", "λ,F,a", "χ,F,a", "F,Rd,a"};
-constexpr BearingSymbols kTypeC{"k,F,c", "F,cr,c", "l,e,c", "l,y,c", "λ,F,c", "χ,F,c", "F,Rd,c"};
+constexpr BearingSymbols kAtSupport{"k,F", "F,cr", "l,e", "l,y (m2 = 0)", "λ,F (m2 = 0)",
+                                    "l,y", "λ,F",  "χ,F", "F,Rd"};
+constexpr BearingSymbols kTypeA{"k,F,a", "F,cr,a", "l,e,a", "l,y,a (m2 = 0)", "λ,F,a (m2 = 0)",
+                                "l,y,a", "λ,F,a",  "χ,F,a", "F,Rd,a"};
+constexpr BearingSymbols kTypeC{"k,F,c", "F,cr,c", "l,e,c", "l,y,c (m2 = 0)", "λ,F,c (m2 = 0)",
+                                "l,y,c", "λ,F,c",  "χ,F,c", "F,Rd,c"};
 
 // Writes how one resistance is worked out, from s,s and c as already written.
 void bearingSteps(Worksheet& w, const WebBearing& r, const SectionDimensions& d,
@@ -43,33 +48,33 @@ void bearingSteps(Worksheet& w, const WebBearing& r, const SectionDimensions& d,
                              {"c", r.c}}};
         });
     }
-    const auto length = [&](double m2, double ly) {
+    const auto length = [&](double m2, double ly, std::string_view symbol) {
         if (nearEnd) {
-            w.step(s.ly,
+            w.step(symbol,
                    "min({l,e} + {tf}·√({m1}/2 + ({l,e}/{tf})² + {m2}), {l,e} + {tf}·√({m1} + "
                    "{m2}))",
                    "mm", ly, [&] {
                        return Operands{{{"l,e", r.le}, {"tf", d.tf}, {"m1", r.m1}, {"m2", m2}}};
                    });
         } else {
-            w.step(s.ly, "{s,s} + 2·{tf}·(1 + √({m1} + {m2}))", "mm", ly, [&] {
+            w.step(symbol, "{s,s} + 2·{tf}·(1 + √({m1} + {m2}))", "mm", ly, [&] {
                 return Operands{{{"s,s", r.ss}, {"tf", d.tf}, {"m1", r.m1}, {"m2", m2}}};
             });
         }
     };
-    const auto slenderness = [&](double ly, double lambda) {
-        w.step(s.lambdaF, "√({l,y}·{tw}·{fy}/({F,cr}·1000))", "", lambda, [&] {
+    const auto slenderness = [&](double ly, double lambda, std::string_view symbol) {
+        w.step(symbol, "√({l,y}·{tw}·{fy}/({F,cr}·1000))", "", lambda, [&] {
             return Operands{{{"l,y", ly}, {"tw", d.tw}, {"fy", b.fy}, {"F,cr", r.Fcr}}};
         });
     };
-    length(0, r.ly0);
-    slenderness(r.ly0, r.lambdaF0);
+    length(0, r.ly0, r.secondPass ? s.ly0 : s.ly);
+    slenderness(r.ly0, r.lambdaF0, r.secondPass ? s.lambdaF0 : s.lambdaF);
     if (r.secondPass) {
         w.step("m2", "0,02·({h,w}/{tf})²", "", r.m2, [&] {
             return Operands{{{"h,w", b.hw}, {"tf", d.tf}}};
         });
-        length(r.m2, r.ly);
-        slenderness(r.ly, r.lambdaF);
+        length(r.m2, r.ly, s.ly);
+        slenderness(r.ly, r.lambdaF, s.lambdaF);
     }
     w.step(s.chiF, "min(1, 0,5/{λ,F})", "", r.chiF, [&] { return Operands{{{"λ,F", r.lambdaF}}}; });
     w.step(s.FRd, "{fy}·{χ,F}·{l,y}·{tw}/({γM1}·1000)", "kN", r.FRd, [&] {
@@ -130,6 +135,10 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
         out.remark = "Last über den Obergurt, unausgesteifter Steg; s,s höchstens h,w. Typ a "
                      "(fern vom Trägerende, k,F = 6) und Typ c (nahe einem Auflager, im Abstand "
                      "c vom Trägerende); der kleinere Widerstand gilt.";
+        if (!c.design.topFlangeHeld) {
+            out.remark += " Voraussetzung nach DIN EN 1993-1-5, 6.1: Druckgurt seitlich "
+                          "gehalten; hier nicht gehalten.";
+        }
         const BeamModel& beam = c.basis.beam;
         const double cc = w.step("c", "max(0, min({la}, {lb})·1000 − {s,s}/2)", "mm",
                                  std::max(0.0, std::min(beam.la, beam.lb) * 1000 - ss / 2), [&] {
@@ -155,7 +164,7 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
     }
     const Comparison force{"F,Ed", FEd, "F,Rd", FRd, "kN"};
     settleCheck(out, force, utilisation,
-                std::string(out.name) + ": " + force.valueText() + ", s,s = " + germanFixed(ss, 0) +
+                std::string(out.name) + ": " + force.valueText() + ", s,s = " + germanNumber(ss) +
                     " mm, " + force.limitText() + ", Ausnutzung " + percentText(utilisation),
                 {"", "nach DIN EN 1993-1-5", "", ""});
     return out;

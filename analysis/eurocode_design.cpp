@@ -29,12 +29,13 @@ DesignBasis designBasis(const SectionDimensions& d, std::int32_t sectionWeight, 
     DesignBasis b;
     Worksheet w(b.steps);
     b.fy = yieldStrength(design.grade);
-    // A permanent part cannot exceed its load: after +q or F was lowered the whole load is
-    // taken as permanent, which the record says.
+    // A permanent part cannot exceed its load. Where +q or F was lowered below it afterwards,
+    // the load is taken as wholly variable: γQ on all of it is the safe side, and the record
+    // says so.
     b.gkCapped = design.permanentUniform > in.plusq;
-    b.gk = std::min(design.permanentUniform, in.plusq);
+    b.gk = b.gkCapped ? 0 : design.permanentUniform;
     b.GkCapped = point && design.permanentPoint > in.F;
-    b.Gk = point ? std::min(design.permanentPoint, in.F) : 0;
+    b.Gk = point && !b.GkCapped ? design.permanentPoint : 0;
 
     const double q0 = sectionWeight;
     b.g0 = w.step("g0", "{q0}/1000", "kN/m", q0 / 1000, [&] { return Operands{{{"q0", q0}}}; });

@@ -207,6 +207,19 @@ std::string textFromNumber(double value, int decimals, char decimalSeparator) {
     return text;
 }
 
+std::string utilisationFigure(double percent, char decimalSeparator) {
+    std::string text = textFromNumber(percent, 1, decimalSeparator);
+    for (int decimals = 2; percent > 100 && decimals <= 6; ++decimals) {
+        const std::string hundred =
+            std::string("100") + decimalSeparator + std::string(std::size_t(decimals - 1), '0');
+        if (text != hundred) {
+            break;
+        }
+        text = textFromNumber(percent, decimals, decimalSeparator);
+    }
+    return text;
+}
+
 std::string germanNumber(double value, int significantDigits) {
     // Positional, never in exponent form: every figure of the record must compute on a pocket
     // calculator as it is printed. The digits are those of the rounded scientific form.

@@ -30,9 +30,12 @@ inline std::string germanFixed(double value, int decimals) {
     return textFromNumber(value, decimals, ',');
 }
 
-// A percentage with one decimal: "91,0 %"; the windows pass the user's decimal separator.
+// A utilisation in percent with one decimal, "91,0"; one above 100 that would round to "100,0"
+// gets the decimals that show it above ("100,01"), so a failing check never reads as 100 %.
+std::string utilisationFigure(double percent, char decimalSeparator = ',');
+// The same with its unit: "91,0 %"; the windows pass the user's decimal separator.
 inline std::string percentText(double percent, char decimalSeparator = ',') {
-    return textFromNumber(percent, 1, decimalSeparator) + " %";
+    return utilisationFigure(percent, decimalSeparator) + " %";
 }
 
 // A value as the calculation used it, in German notation: up to ten significant digits, no

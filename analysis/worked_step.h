@@ -31,7 +31,9 @@ enum class Quantity {
 // Where an operand's value comes from, which decides how a record writes it: a typed value as
 // the engineer typed it, a computed one to the digits a checker needs, and a constant that the
 // formula shows as its number too (the limit's divisor, the reference strength).
-enum class OperandKind { Computed, Typed, Constant };
+// A line that subtracts nearly equal figures amplifies their rounding; its operands are written
+// precisely (fifteen digits) so that the line recomputes from what it prints.
+enum class OperandKind { Computed, Typed, Constant, Precise };
 
 // A value a step is worked out from. Its name stands in the formula.
 struct Operand {

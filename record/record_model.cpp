@@ -132,8 +132,16 @@ std::string typedNumber(double value) {
 }
 
 std::string operandText(const Operand& operand) {
-    return operand.kind == OperandKind::Typed ? typedNumber(operand.value)
-                                              : germanNumber(operand.value);
+    switch (operand.kind) {
+    case OperandKind::Typed:
+        return typedNumber(operand.value);
+    case OperandKind::Precise:
+        return germanNumber(operand.value, 15);
+    case OperandKind::Computed:
+    case OperandKind::Constant:
+        break;
+    }
+    return germanNumber(operand.value);
 }
 
 WorkingLine workingLine(const WorkedStep& step) {
@@ -390,9 +398,9 @@ std::string RecordField::captionWithUnit() const {
 }
 
 std::string WorkingLine::text() const {
-    // "q·l = q·l = …" would say nothing twice.
-    std::string line =
-        symbol + " = " + (formula == symbol ? "" : formula + " = ") + values + " = " + result;
+    // "q·l = q·l = …" or "F,Ed = A,Ed = 579,3 = 579,3" would say something twice.
+    std::string line = symbol + " = " + (formula == symbol ? "" : formula + " = ") +
+                       (values == result ? "" : values + " = ") + result;
     return unit.empty() ? line : line + " " + unit;
 }
 
@@ -452,6 +460,7 @@ RecordModel recordModel(const CalculationRecord& record) {
         if (!group.method.empty()) {
             m.method.push_back(group.method);
         }
+        m.method.insert(m.method.end(), group.notes.begin(), group.notes.end());
     }
 
     m.designationDin = choice.designationDin;
@@ -473,12 +482,20 @@ RecordModel recordModel(const CalculationRecord& record) {
         const RecordField& v = m.sectionValues[i];
         m.sectionTexts[i] = v.caption + " = " + v.value + " " + v.unit;
     }
+    const BeamInput& read = c.values.input;
+    const double readValues[] = {read.F, read.plusq, read.la, read.lb, read.l, read.sic};
     for (const auto& [field, name, unit] : kInputCaptions) {
         if (c.request.texts.isVisible(field)) {
-            // A box left empty (the point-load case allows it for +q) was computed as zero.
+            // Each value as the calculation read it, in German notation. A box left empty (the
+            // point-load case allows it for +q) was computed as zero; a typed point is a decimal
+            // point, which a German reader would take for thousands: the typed text follows.
             const std::string& typed = c.request.texts[field];
+            const std::string value = typedNumber(readValues[static_cast<std::size_t>(field)]);
             m.inputs.push_back({std::string(name),
-                                typed.empty() ? "(leer) → 0 " + std::string(unit) : typed,
+                                typed.empty() ? "(leer) → 0 " + std::string(unit)
+                                : typed.find('.') != std::string::npos
+                                    ? value + " (eingegeben: „" + typed + "“)"
+                                    : value,
                                 std::string(unit)});
         }
     }
@@ -497,8 +514,12 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.allHold = allHold(c.checks);
     m.verdictLine =
         std::string(groupName(CheckGroup::Verdict)) + ": " + oneLine(c.view.report.message);
-    m.overallLine =
-        m.allHold ? "Gesamturteil: alle Nachweise erfüllt" : "Gesamturteil: nicht erfüllt";
+    const std::string notExamined = notExaminedChecks(c.checks);
+    m.overallLine = !m.allHold            ? "Gesamturteil: nicht erfüllt"
+                    : notExamined.empty() ? "Gesamturteil: alle Nachweise erfüllt"
+                                          : "Gesamturteil: alle untersuchten Nachweise erfüllt; "
+                                            "nicht untersucht: " +
+                                                notExamined;
     m.failedChecks = failedChecks(c.view);
     m.verdictDetail = m.passes ? "Biegespannung und Durchbiegung innerhalb der zulässigen Werte"
                                : "Nicht eingehalten: " + m.failedChecks;
@@ -534,9 +555,9 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.copy.insert(m.copy.end(), m.inputs.begin(), m.inputs.end());
     m.copy.push_back({"Max. zul. Durchbiegung", m.deflectionLimit, ""});
     m.copy.push_back({"Urteil", oneLine(c.view.report.message), m.failedChecks});
-    m.copy.push_back({"Gesamturteil",
-                      m.allHold ? "erfüllt" : "nicht erfüllt: " + failingChecks(c.checks), "",
-                      !m.allHold});
+    m.copy.push_back(
+        {"Gesamturteil", m.allHold ? "erfüllt" : "nicht erfüllt: " + failingChecks(c.checks),
+         m.allHold && !notExamined.empty() ? "nicht untersucht: " + notExamined : "", !m.allHold});
     m.copy.push_back({}); // a blank line between the data and the results
     for (const RecordRow& row : m.rows) {
         m.copy.push_back(row.field);

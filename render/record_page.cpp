@@ -90,6 +90,11 @@ class PageWriter {
     void paragraph(double x, double right, const QString& text, const QFont& font,
                    const QColor& colour = kInk) {
         room(measure(x, right, text, font));
+        wrapped(x, right, text, font, colour);
+    }
+    // The same where the block is placed already and no page may break in it.
+    void wrapped(double x, double right, const QString& text, const QFont& font,
+                 const QColor& colour = kInk) {
         p_.setFont(font);
         p_.setPen(colour);
         const QRectF space(x, y, right - x, height_ - y);
@@ -151,9 +156,9 @@ void paintHeader(PageWriter& page, const RecordModel& record) {
     page.rule(0, page.width(), 0.35, kInk);
     // Which beam of which project, on every sheet, so a page filed loose still says so.
     if (!record.positionLine.empty()) {
+        // Long fields wrap onto a second line rather than lose the engineer's name.
         page.y += page.mm(1);
-        page.text(0, page.width(), qtText(record.positionLine), small);
-        page.y += page.lineHeight(small);
+        page.wrapped(0, page.width(), qtText(record.positionLine), small);
     }
 }
 
@@ -244,23 +249,20 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     const double pad = page.mm(2.5);
     const double top = page.y;
     page.y += pad;
-    page.text(pad, page.width() - pad, qtText(record.verdictLine), bold);
-    page.y += page.lineHeight(bold);
-    page.text(pad, page.width() - pad, qtText(record.verdictDetail), body);
-    page.y += page.lineHeight(body);
+    // Every line wraps inside the frame, which grows with them: no failing check is cut off.
+    const double right = page.width() - pad;
+    page.wrapped(pad, right, qtText(record.verdictLine), bold);
+    page.wrapped(pad, right, qtText(record.verdictDetail), body);
     // Each group of checks beyond the verdict: its failing checks, or the line that says it
     // holds where the group has one.
     for (const CheckSection& section : record.checkSections) {
         if (!section.pageOneLine.empty()) {
             const bool failed = !section.failed.empty();
-            page.text(pad, page.width() - pad, qtText(section.pageOneLine), failed ? bold : body,
-                      failed ? kRed : kInk);
-            page.y += page.lineHeight(bold);
+            page.wrapped(pad, right, qtText(section.pageOneLine), failed ? bold : body,
+                         failed ? kRed : kInk);
         }
     }
-    page.text(pad, page.width() - pad, qtText(record.overallLine), bold,
-              record.allHold ? kInk : kRed);
-    page.y += page.lineHeight(bold);
+    page.wrapped(pad, right, qtText(record.overallLine), bold, record.allHold ? kInk : kRed);
     page.y += pad;
     // Green only when every check holds: the words above carry the verdict in grey print.
     page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.allHold ? kGreen : kRed);

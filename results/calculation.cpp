@@ -3,6 +3,7 @@
 #include "beam_analysis.h"
 #include "beam_lines.h"
 #include "check_basis.h"
+#include "check_verdict.h"
 
 namespace ipb {
 
@@ -36,6 +37,9 @@ CalculationOutcome calculate(const CheckRequest& request) {
     c.exact = basis.exact;
     const CheckContext context{c.values, section, request.design, basis, request.decimalSeparator};
     c.checks = runChecks(context);
+    c.verdict =
+        c.view.verdict == Verdict::Pass && allHold(c.checks) ? Verdict::Pass : Verdict::Fail;
+    c.report = reportSetup(c.verdict);
     c.lines = spanLines(basis.beam, hasPointLoad(c.values.input));
     c.groups = recordGroups(context);
     out.calculation = std::move(calculation);

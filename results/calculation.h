@@ -21,6 +21,11 @@ struct Calculation {
     ResultView view;
     ExactMaxima exact;
     CheckResults checks;
+    // The report window's verdict over every check: green only where none fails, the designed
+    // fail, with its tone, wherever any check fails, so that no green window stands over a beam
+    // that fails. The results window keeps the four windows' own rows and marks.
+    Verdict verdict = Verdict::Pass;
+    ReportSetup report;
     WorkedSteps steps;
     SpanLines lines;
     std::vector<CheckGroupText> groups;

@@ -65,13 +65,20 @@ ResultView evaluateResults(const CalculationValues& values, char decimalSeparato
     view.deflectionFailed = r.fmax > r.fzul;
     const bool fail = view.stressFailed || view.deflectionFailed;
     view.verdict = fail ? Verdict::Fail : Verdict::Pass;
-    view.report.beendTabPosition = fail ? 1 : 0;
-    view.report.neuBerechTabPosition = fail ? 0 : 1;
-    view.report.background = fail ? kFailBackground : kPassBackground;
-    view.report.goodFace = !fail;
-    view.report.warningSound = fail;
-    view.report.message = fail ? kFailMessage : kPassMessage;
+    view.report = reportSetup(view.verdict);
     return view;
+}
+
+ReportSetup reportSetup(Verdict verdict) {
+    const bool fail = verdict == Verdict::Fail;
+    ReportSetup report;
+    report.beendTabPosition = fail ? 1 : 0;
+    report.neuBerechTabPosition = fail ? 0 : 1;
+    report.background = fail ? kFailBackground : kPassBackground;
+    report.goodFace = !fail;
+    report.warningSound = fail;
+    report.message = fail ? kFailMessage : kPassMessage;
+    return report;
 }
 
 } // namespace ipb

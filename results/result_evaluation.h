@@ -69,4 +69,7 @@ inline constexpr std::uint32_t kFailBackground = 0xFF0000;
 // decimal separator; the fixed texts keep their comma in every locale.
 ResultView evaluateResults(const CalculationValues& values, char decimalSeparator);
 
+// The report window's colour, face, focus, tone and message for a verdict.
+ReportSetup reportSetup(Verdict verdict);
+
 } // namespace ipb

@@ -50,6 +50,19 @@ int lightestPassing(const SectionComparison& comparison) {
     return lightestWhere(comparison, &SectionCheck::passes);
 }
 
+std::string proposalHeadline(const SectionComparison& comparison, int lightest) {
+    if (lightest < 0) {
+        return "Kein Profil IPB 100 bis 600 erfüllt alle Nachweise.";
+    }
+    const SectionCheck& proposed = comparison[std::size_t(lightest)];
+    const std::string skipped = notExaminedKinds(proposed.outcome.calculation->checks);
+    const std::string size = "IPB " + std::string(proposed.section->Size);
+    return skipped.empty()
+               ? "Leichtestes Profil, das alle Nachweise erfüllt: " + size
+               : "Leichtestes Profil, das alle untersuchten Nachweise erfüllt: " + size +
+                     " (nicht untersucht: " + skipped + ")";
+}
+
 namespace {
 
 // The columns in the order the list of checks gives them, each once.

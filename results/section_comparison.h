@@ -35,6 +35,12 @@ int lightestWhere(const SectionComparison& comparison,
                   const std::function<bool(const SectionCheck&)>& qualifies);
 int lightestPassing(const SectionComparison& comparison);
 
+// What the section choice proposes, the lightest section that holds every check (`lightest`,
+// -1 for none): "Leichtestes Profil, das alle Nachweise erfüllt: IPB 280", or where checks were
+// not examined "…, das alle untersuchten Nachweise erfüllt: IPB 280 (nicht untersucht:
+// Lasteinleitung)".
+std::string proposalHeadline(const SectionComparison& comparison, int lightest);
+
 // The comparison as a table: each check gives the column of the figure it rests on, where it
 // has one, and its column of utilisations, which shows the largest of the checks that enter it.
 struct ComparisonCell {

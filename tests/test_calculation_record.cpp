@@ -189,9 +189,11 @@ class TestCalculationRecord : public QObject {
             << 2 << kGirder << kGirderRow
             << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
                            "Biegespannung und Durchbiegung innerhalb der zulässigen Werte",
-                           "Weitere Nachweise nicht erfüllt: Schub, Vergleichsspannung",
+                           "Weitere Nachweise mit zul. σ = 330/ν (keine Norm) nicht erfüllt: "
+                           "Schub, Vergleichsspannung",
                            "DIN EN 1993-1-1: alle Nachweise erfüllt", "Gesamturteil: nicht erfüllt"}
-            << "nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung\t\tunzulässig";
+            << "nicht erfüllt: Weitere Nachweise mit zul. σ = 330/ν (keine Norm): Schub, "
+               "Vergleichsspannung\t\tunzulässig";
         QTest::newRow("buckles to the standard")
             << 1 << kBucklesToStandard << kBucklingRow
             << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
@@ -202,8 +204,9 @@ class TestCalculationRecord : public QObject {
             << 1 << kUniformPass << 3
             << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
                            "DIN EN 1993-1-1: alle Nachweise erfüllt",
-                           "Gesamturteil: alle Nachweise erfüllt"}
-            << "erfüllt";
+                           "Gesamturteil: alle untersuchten Nachweise erfüllt; nicht untersucht: "
+                           "Lasteinleitung Auflager A, Lasteinleitung Auflager B"}
+            << "erfüllt\tnicht untersucht: Lasteinleitung Auflager A, Lasteinleitung Auflager B";
     }
     void pageOneVerdictOverAllChecks() {
         QFETCH(int, loadCase);
@@ -217,10 +220,11 @@ class TestCalculationRecord : public QObject {
         const QString path = dir.filePath("record.pdf");
         answerSaveWith(path);
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
-        const QStringList page = run("pdftotext", {"-l", "1", path, "-"}).split('\n');
-        qsizetype at = page.indexOf("Urteil") - 1;
+        // The box's lines may wrap inside its frame: read as one text, in order.
+        const QString page = run("pdftotext", {"-l", "1", path, "-"}).simplified();
+        qsizetype at = page.indexOf("Urteil");
         for (const QString& line : lines) {
-            const qsizetype found = page.indexOf(line);
+            const qsizetype found = page.indexOf(line, at + 1);
             QVERIFY2(found > at, qPrintable(line));
             at = found;
         }
@@ -237,7 +241,7 @@ class TestCalculationRecord : public QObject {
                 red = red || (c.red() > 200 && c.green() < 80 && c.blue() < 80);
             }
         }
-        const bool holds = overall == "erfüllt";
+        const bool holds = overall.startsWith("erfüllt");
         QCOMPARE(green, holds);
         QCOMPARE(red, !holds);
 
@@ -262,7 +266,8 @@ class TestCalculationRecord : public QObject {
                            "Länge l\t6\tm",
                            "Mindestsicherheit\t1,5",
                            "Urteil\tOK., Alle Werte zulässig!",
-                           "Gesamturteil\terfüllt",
+                           "Gesamturteil\terfüllt\tnicht untersucht: Lasteinleitung Auflager A, "
+                           "Lasteinleitung Auflager B",
                            "Gesamtspannweite l\t\tm",
                            "Max. Biegespannung\t83,692\tN/mm²",
                            "Vorhandene Sicherheit\t3,943"};

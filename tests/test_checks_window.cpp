@@ -3,8 +3,10 @@
 // other checks fail. The figures of the girder are those of the trial that found the fault.
 
 #include "gui_session.h"
+#include "sound_cue.h"
 
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 namespace {
@@ -43,26 +45,30 @@ class TestChecksWindow : public QObject {
         QTest::addColumn<QStringList>("rows"); // those that are asked, in the table's order
         QTest::newRow("girder: passes the verdict, fails in shear")
             << 2 << kGirder << kGirderRow
-            << "Außerdem nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung. Strg+E "
-               "zeigt alle Nachweise."
-            << "Nicht erfüllt: Weitere Nachweise: Schub, Vergleichsspannung."
+            << "Biegespannung und Durchbiegung zulässig; nicht erfüllt: Weitere Nachweise mit zul. "
+               "σ = 330/ν (keine Norm): Schub, "
+               "Vergleichsspannung. Strg+E zeigt alle Nachweise."
+            << "Nicht erfüllt: Weitere Nachweise mit zul. σ = 330/ν (keine Norm): Schub, "
+               "Vergleichsspannung."
             << QStringList{"Urteil der vier Fenster (zul. σ = 330/ν)",
                            "Biegespannung | 72,5 % | erfüllt",
-                           "Weitere Nachweise",
+                           "Weitere Nachweise mit zul. σ = 330/ν (keine Norm)",
                            "Schub | 107,7 % | nicht erfüllt",
                            "DIN EN 1993-1-1, S235",
                            "Lasteinleitung unter F | — | nicht untersucht"};
         QTest::newRow("fails in lateral-torsional buckling to the standard only")
             << 1 << kBucklesToStandard << kBucklingRow
-            << "Außerdem nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken. Strg+E zeigt alle "
-               "Nachweise."
+            << "Biegespannung und Durchbiegung zulässig; nicht erfüllt: DIN EN 1993-1-1: "
+               "Biegedrillknicken. Strg+E zeigt alle Nachweise."
             << "Nicht erfüllt: DIN EN 1993-1-1: Biegedrillknicken."
             << QStringList{"Durchbiegung | 98,6 % | erfüllt",
                            "Biegedrillknicken | 107,8 % | nicht erfüllt",
                            "Lasteinleitung Auflager B | — | nicht untersucht"};
         QTest::newRow("holds everything")
             << 1 << kUniformPass << 3 << ""
-            << "Alle Nachweise erfüllt." << QStringList{"Biegespannung | 38,0 % | erfüllt"};
+            << "Alle untersuchten Nachweise erfüllt; nicht untersucht: Lasteinleitung Auflager A, "
+               "Lasteinleitung Auflager B."
+            << QStringList{"Biegespannung | 38,0 % | erfüllt"};
     }
     void everySurfaceSaysWhatFails() {
         QFETCH(int, loadCase);
@@ -71,11 +77,23 @@ class TestChecksWindow : public QObject {
         QFETCH(QString, hint);
         QFETCH(QStringList, rows);
         Session s;
-        s.compute(inputs, loadCase, sectionRow);
+        s.chooseLoadCase(loadCase);
+        QSignalSpy warnings(s.control<ipb::SoundCue>("FrmHaupt", "MMControl2"),
+                            &ipb::SoundCue::started);
+        s.compute(inputs, 0, sectionRow);
         QWidget* report = activate(s, "FrmReport");
         QVERIFY(report);
-        // The report's verdict stays the four windows' own; only the hint is added.
-        QCOMPARE(report->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
+        // Green, smiling and quiet only where no check fails; otherwise the designed fail,
+        // although these beams pass the four windows' own values.
+        const bool fails = !hint.isEmpty();
+        QCOMPARE(report->palette().color(QPalette::Window),
+                 fails ? QColor(0xFF, 0, 0) : QColor(0, 0xC0, 0));
+        QCOMPARE(s.control<ipb::ImageControl>("FrmReport", "SchlechtBild")->isHidden(), !fails);
+        QCOMPARE(s.label("FrmReport", "LabMeldung")->text(),
+                 fails ? "Warnung!                  Wert(e) unzulässig!"
+                       : "OK.,                      Alle Werte zulässig!");
+        QCOMPARE(focusName(), fails ? "CmdNeuBerech" : "CmdBeend");
+        QCOMPARE(warnings.size(), fails ? 1 : 0);
         QLabel* label = s.label("FrmReport", "LabHinweis");
         QCOMPARE(!label->isHidden(), !hint.isEmpty());
         if (hint.isEmpty()) {
@@ -125,8 +143,11 @@ class TestChecksWindow : public QObject {
         QVERIFY(shown.contains("DIN EN 1993-1-1, S355"));
         QVERIFY(shown.contains("Biegedrillknicken | — | entfällt"));
         QVERIFY(shown.contains("Kippen ohne seitliche Halterung | — | entfällt"));
-        QCOMPARE(s.label("FrmNachweise", "LabGesamturteil")->text(), "Alle Nachweise erfüllt.");
+        QCOMPARE(s.label("FrmNachweise", "LabGesamturteil")->text(),
+                 "Alle untersuchten Nachweise erfüllt; nicht untersucht: Lasteinleitung Auflager "
+                 "A, Lasteinleitung Auflager B.");
         QVERIFY(s.label("FrmReport", "LabHinweis")->isHidden());
+        QCOMPARE(s.window("FrmReport")->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
         QCOMPARE(s.window("FrmReport")->size(), QSize(318, 110));
 
         s.button("FrmReport", "CmdNeuBerech")->click();
@@ -184,11 +205,13 @@ class TestChecksWindow : public QObject {
         QTest::addColumn<QString>("proposal");
         QTest::addColumn<QString>("alone");
         QTest::addColumn<int>("selected");
-        QTest::newRow("girder") << kGirder
-                                << "Leichtestes Profil, das alle Nachweise erfüllt: IPB 360"
-                                << "Nach dem Urteil der vier Fenster allein: IPB 280\n"
-                                   "Nach DIN EN 1993-1-1 allein: IPB 300"
-                                << 7;
+        QTest::newRow("girder")
+            << kGirder
+            << "Leichtestes Profil, das alle untersuchten Nachweise erfüllt: IPB "
+               "360 (nicht untersucht: Lasteinleitung)"
+            << "Nach dem Urteil der vier Fenster allein: IPB 280\n"
+               "Nach DIN EN 1993-1-1 allein: IPB 300"
+            << 7;
         QTest::newRow("nothing holds")
             << Inputs{{"TextInput_F", "10000"},
                       {"TextInput_plusq", "250"},

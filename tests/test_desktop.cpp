@@ -255,7 +255,8 @@ class TestDesktop : public QObject {
         press(Qt::Key_L, Qt::ControlModifier);
         QTRY_COMPARE(focusName(), QString("TabProfile"));
         QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
-                 QString("Leichtestes Profil, das alle Nachweise erfüllt: IPB 360"));
+                 QString("Leichtestes Profil, das alle untersuchten Nachweise erfüllt: IPB 360 "
+                         "(nicht untersucht: Lasteinleitung)"));
         press(Qt::Key_Up);
         press(Qt::Key_Return);
         QTRY_VERIFY(QTest::qWaitForWindowActive(s.window("FrmErgAusg")));

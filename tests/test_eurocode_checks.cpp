@@ -105,13 +105,15 @@ class TestEurocodeChecks : public QObject {
         parts.permanentUniform = 4;
         parts.permanentPoint = 20;
         QTest::newRow("permanent parts")
-            << parts << "3" << "2"
+            << parts << "3"
+            << "2"
             << "Biegung: M,Ed = 132,03 kNm bei x = 3,000 m, M,c,Rd = 151,01 kNm, Ausnutzung "
                "87,4 %";
         DesignData bearing;
         bearing.bearingF = 10.0;
         QTest::newRow("point load 5 cm from B")
-            << bearing << "4,95" << "0,05"
+            << bearing << "4,95"
+            << "0,05"
             << "Lasteinleitung unter F: F,Ed = 75,00 kN, s,s = 10 mm, F,Rd = 241,71 kN, "
                "Ausnutzung 31,0 %";
     }

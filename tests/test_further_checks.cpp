@@ -79,8 +79,7 @@ class TestFurtherChecks : public QObject {
             << "140,838 N/mm² bei x = 3,000"
             << "λ,LT = 0,776, χ,LT = 0,809";
         QTest::newRow("passes the verdict, fails in shear, just left of the load")
-            << 4 << QStringList{"11", "598", "0,21", "4,39", "1,5"}
-            << "279,558 N/mm² bei x = 0,000"
+            << 4 << QStringList{"11", "598", "0,21", "4,39", "1,5"} << "279,558 N/mm² bei x = 0,000"
             << "432,118 N/mm² bei x = 0,210"
             << "";
         QTest::newRow("uniform load, peak at mid-span")

@@ -147,12 +147,14 @@ class TestRecordModel : public QObject {
             << QStringList{"Schub nicht erfüllt: τ,max = 279,558 N/mm² > zul. τ = 127,017 N/mm².",
                            "Vergleichsspannung nicht erfüllt: σ,v = 432,118 N/mm² > zul. σ = "
                            "220,000 N/mm².",
-                           "Weitere Nachweise nicht erfüllt: Schub, Vergleichsspannung"};
+                           "Weitere Nachweise mit zul. σ = 330/ν (keine Norm) nicht erfüllt: "
+                           "Schub, Vergleichsspannung"};
         QTest::newRow("passes the verdict, buckles sideways, IPB 600")
             << 11 << QStringList{"24", "15", "1,5"}
             << QStringList{"Kippen nicht erfüllt, falls der Obergurt nicht seitlich gehalten ist: "
                            "σ,max = 128,684 N/mm² > χ,LT · zul. σ = 81,924 N/mm².",
-                           "Weitere Nachweise nicht erfüllt: Kippen ohne seitliche Halterung"};
+                           "Weitere Nachweise mit zul. σ = 330/ν (keine Norm) nicht erfüllt: "
+                           "Kippen ohne seitliche Halterung"};
         // Figures far below and far above the usual, each still in positional notation.
         QTest::newRow("a beam of 1 cm span, IPB 100")
             << 0 << QStringList{"0", "0,01", "1,5"}

@@ -210,7 +210,8 @@ class TestResultWindows : public QObject {
         QTest::keyClick(s.window("FrmReport"), Qt::Key_L, Qt::ControlModifier);
         QTRY_VERIFY(s.window("FrmProfilwahl"));
         QCOMPARE(s.label("FrmProfilwahl", "LabEmpfehlung")->text(),
-                 QString("Leichtestes Profil, das alle Nachweise erfüllt: IPB 240"));
+                 QString("Leichtestes Profil, das alle untersuchten Nachweise erfüllt: IPB 240 "
+                         "(nicht untersucht: Lasteinleitung)"));
         QCOMPARE(s.label("FrmProfilwahl", "LabWeitere")->text(),
                  QString("Nach dem Urteil der vier Fenster allein: IPB 240\n"
                          "Nach DIN EN 1993-1-1 allein: IPB 240"));

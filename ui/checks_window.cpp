@@ -29,7 +29,8 @@ ChecksWindow::ChecksWindow() {
     shrinkToScreen(this);
 }
 
-void ChecksWindow::showChecks(const CheckResults& checks, const DesignData& design) {
+void ChecksWindow::showChecks(const CheckResults& checks, const DesignData& design,
+                              const std::vector<std::string>& notes) {
     QTableWidget* table = ui.TabNachweise;
     const int current = std::max(table->currentRow(), 0);
     table->clearSpans();
@@ -52,6 +53,24 @@ void ChecksWindow::showChecks(const CheckResults& checks, const DesignData& desi
     palette.setColor(QPalette::WindowText,
                      everyCheckHolds ? this->palette().color(QPalette::WindowText) : kFailingRed);
     ui.LabGesamturteil->setPalette(palette);
+    QStringList noteLines;
+    for (const std::string& note : notes) {
+        noteLines << qtText(note);
+    }
+    ui.LabAnnahmen->setText(noteLines.join(QLatin1Char('\n')));
+    ui.LabAnnahmen->setVisible(!noteLines.isEmpty());
+    fitRows();
+}
+
+void ChecksWindow::fitRows() {
+    QTableWidget* table = ui.TabNachweise;
+    const int wanted = table->horizontalHeader()->sizeHint().height() +
+                       table->verticalHeader()->length() + 2 * table->frameWidth();
+    if (wanted > table->height()) {
+        layout()->activate();
+        resize(width(), height() + wanted - table->height());
+        shrinkToScreen(this);
+    }
 }
 
 void ChecksWindow::addHeadingRow(const QString& heading) {

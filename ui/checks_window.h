@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+#include <string>
+#include <vector>
+
 namespace ipb {
 
 // Every check of the calculation on display in one table, grouped as the verdict of the four
@@ -16,7 +19,9 @@ class ChecksWindow : public QDialog {
   public:
     ChecksWindow();
 
-    void showChecks(const CheckResults& checks, const DesignData& design);
+    // `notes`: what the checks took otherwise than they were given, said under the verdict.
+    void showChecks(const CheckResults& checks, const DesignData& design,
+                    const std::vector<std::string>& notes);
 
   signals:
     // "Bemessung…": the design data of the check on display, to be edited.
@@ -25,6 +30,8 @@ class ChecksWindow : public QDialog {
   private:
     void addHeadingRow(const QString& heading);
     void addCheckRow(const CheckResult& check);
+    // As tall as every row needs where the screen allows: the engineer sees all checks at once.
+    void fitRows();
 
     Ui::FrmNachweise ui;
 };

@@ -18,8 +18,9 @@ QString shown(double value) {
 
 } // namespace
 
-DesignDialog::DesignDialog(const DesignData& design, bool pointLoad, QWidget* parent)
-    : QDialog(parent), design_(design) {
+DesignDialog::DesignDialog(const DesignData& design, const BeamInput& loads, bool pointLoad,
+                           QWidget* parent)
+    : QDialog(parent), loads_(loads), design_(design) {
     ui.setupUi(this);
     finishForm(this);
     ui.CboStahlsorte->setCurrentIndex(static_cast<int>(design.grade));
@@ -55,6 +56,8 @@ void DesignDialog::takeEntries() {
         entries.boxes[i] = boxes()[i]->text().toStdString();
     }
     entries.pointLoadShown = !ui.TxtStaendigF->isHidden();
+    entries.uniformLoad = loads_.plusq;
+    entries.pointLoad = loads_.F;
     auto read = readDesignEntries(entries, design_);
     if (const auto* rejected = std::get_if<DesignRejection>(&read)) {
         showMessage(this, QStringLiteral("Fehler:"), qtText(rejected->message));

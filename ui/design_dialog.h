@@ -1,5 +1,6 @@
 #pragma once
 
+#include "beam_values.h"
 #include "design_entries.h"
 #include "ui_design_dialog.h"
 
@@ -15,7 +16,9 @@ class DesignDialog : public QDialog {
     Q_OBJECT
 
   public:
-    DesignDialog(const DesignData& design, bool pointLoad, QWidget* parent);
+    // `loads` are the inputs of the calculation on display, whose +q and F the permanent parts
+    // are parts of.
+    DesignDialog(const DesignData& design, const BeamInput& loads, bool pointLoad, QWidget* parent);
 
     // The data as entered; valid once the dialog was accepted.
     DesignData design() const { return design_; }
@@ -28,6 +31,7 @@ class DesignDialog : public QDialog {
     std::array<QLineEdit*, kDesignBoxCount> boxes() const;
 
     Ui::FrmBemessung ui;
+    BeamInput loads_;
     DesignData design_;
 };
 

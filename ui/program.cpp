@@ -43,6 +43,13 @@ QSettings settings() {
 // The start window stays at least this long before an opened check moves on from it.
 constexpr qint64 kStartWindowMs = 500;
 
+// Whether a calculation is of the check that was filed: the separator the numbers are shown
+// with is the reader's, not the check's.
+bool sameCheck(CheckRequest filed, const CheckRequest& computed) {
+    filed.decimalSeparator = computed.decimalSeparator;
+    return filed == computed;
+}
+
 } // namespace
 
 Program::Program()
@@ -134,21 +141,26 @@ void Program::backToStart() {
 
 void Program::showCalculation(InputWindow& input, std::shared_ptr<const Calculation> calculation) {
     // Filed as it is now, with the engineer's clock: the boxes may be edited later while these
-    // results stay on screen.
-    record_ = CalculationRecord{std::move(calculation), recordTime(QDateTime::currentDateTime()),
-                                position()};
-    const ResultView& view = record_->calculation->view;
+    // results stay on screen. A record opened again keeps the time it was filed with for as
+    // long as its check is unchanged.
+    RecordTime at = recordTime(QDateTime::currentDateTime());
+    if (opened_ && sameCheck(opened_->request, calculation->request)) {
+        at = opened_->calculatedAt;
+    } else {
+        opened_.reset();
+    }
+    record_ = CalculationRecord{std::move(calculation), at, position()};
+    const Calculation& onScreen = *record_->calculation;
 
     ResultsWindow& results = resultsWindow.touch();
-    results.showResults(view);
+    results.showResults(onScreen.view);
 
-    ReportWindow& report = reportWindow.touch();
-    report.prepare(view.report);
-    if (view.report.warningSound) {
+    // The report's verdict is over every check: green only where none fails.
+    reportWindow.touch();
+    showChecksOnDisplay();
+    if (onScreen.report.warningSound) {
         input.playWarning();
     }
-    report.setMessage(qtText(view.report.message));
-    showChecksOnDisplay();
 
     results.offerWaysOn();
     showModeless(&results);
@@ -160,10 +172,16 @@ void Program::showChecksOnDisplay() {
     }
     const Calculation& onScreen = *record_->calculation;
     if (ReportWindow* report = reportWindow.loaded()) {
+        report->prepare(onScreen.report);
+        report->setMessage(qtText(onScreen.report.message));
         report->setHint(qtText(beyondVerdictHint(onScreen.checks)));
     }
     if (ChecksWindow* checks = checksWindow.loaded()) {
-        checks->showChecks(onScreen.checks, onScreen.request.design);
+        std::vector<std::string> notes;
+        for (const CheckGroupText& group : onScreen.groups) {
+            notes.insert(notes.end(), group.notes.begin(), group.notes.end());
+        }
+        checks->showChecks(onScreen.checks, onScreen.request.design, notes);
     }
 }
 
@@ -302,7 +320,8 @@ void Program::editDesign(QWidget* over) {
         return;
     }
     const Calculation& onScreen = *record_->calculation;
-    auto* dialog = new DesignDialog(onScreen.request.design, onScreen.pointLoad(), over);
+    auto* dialog = new DesignDialog(onScreen.request.design, onScreen.values.input,
+                                    onScreen.pointLoad(), over);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog,
@@ -328,10 +347,18 @@ void Program::designChanged(const DesignData& design) {
     request.design = design;
     const CalculationOutcome outcome = calculate(request);
     if (outcome.succeeded()) {
-        // A new calculation, filed with the time it was made.
+        // A new calculation, filed with the time it was made; one that now fails sounds like
+        // any failing calculation.
+        const bool failedBefore = record_->calculation->verdict == Verdict::Fail;
         record_->calculation = outcome.calculation;
         record_->calculatedAt = recordTime(QDateTime::currentDateTime());
+        opened_.reset();
         showChecksOnDisplay();
+        if (outcome.calculation->report.warningSound && !failedBefore) {
+            if (InputWindow* input = inputWindow.loaded()) {
+                input->playWarning();
+            }
+        }
     }
 }
 
@@ -412,6 +439,7 @@ void Program::openFiledCheck(const QByteArray& nativePath) {
     // The filed request as it is, its design data with it (a record from before them has the
     // defaults): the input window shows it and computes it once more.
     const FiledCheck& check = *file.check;
+    opened_ = check;
     position_ = check.position;
     openInputWindow(check.request.loadCase);
     inputWindow.touch().computeFiledCheck(check.request);

@@ -114,6 +114,8 @@ class Program {
     std::optional<CalculationRecord> record_;
     bool ended_ = false;
     std::optional<PositionFields> position_;
+    // The check last opened from a record, while what is on display is that check unchanged.
+    std::optional<FiledCheck> opened_;
     QElapsedTimer startShown_; // since the start window last came on the screen
 };
 

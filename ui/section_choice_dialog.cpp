@@ -34,10 +34,7 @@ SectionChoiceDialog::SectionChoiceDialog(const SectionComparison& comparison, in
     const int lightest = lightestWhere(comparison, &SectionCheck::holdsEverything);
     const int columnsWidth = fillTable(comparison, calculatedRow, lightest);
 
-    ui.LabEmpfehlung->setText(
-        lightest >= 0 ? QStringLiteral("Leichtestes Profil, das alle Nachweise erfüllt: IPB ") +
-                            qtText(comparison[static_cast<std::size_t>(lightest)].section->Size)
-                      : QStringLiteral("Kein Profil IPB 100 bis 600 erfüllt alle Nachweise."));
+    ui.LabEmpfehlung->setText(qtText(proposalHeadline(comparison, lightest)));
     // What each way of checking alone would propose, so the engineer sees which one decides.
     const int byStandard = lightestWhere(comparison, [](const SectionCheck& s) {
         return s.holds([](const CheckResult& c) { return c.group == CheckGroup::Eurocode; });

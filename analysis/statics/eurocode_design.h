@@ -40,9 +40,9 @@ struct DesignBasis {
     double fy = 0;                           // N/mm²
     double epsilon = 0;                      // √(235/fy)
     double g0 = 0;                           // self weight, kN/m, from the table's whole newtons
-    double gk = 0;                           // permanent part of +q as used: at most +q
-    double Gk = 0;                           // permanent part of F as used: at most F
-    bool gkCapped = false, GkCapped = false; // a permanent part larger than its load
+    double gk = 0;                           // permanent part of +q as used
+    double Gk = 0;                           // permanent part of F as used
+    bool gkCapped = false, GkCapped = false; // larger than its load: the load wholly variable
     double qEd = 0;                          // kN/m
     double FEd = 0;                          // kN
     double A = 0;                            // cm²
