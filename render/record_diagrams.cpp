@@ -1,6 +1,7 @@
 #include "record_diagrams.h"
 
 #include "qt_text.h"
+#include "record_fonts.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -21,9 +22,7 @@ const QColor kFill(0xDD, 0xE6, 0xF2);
 const QColor kGuide(0x80, 0x80, 0x80);
 
 QFont smallFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(7.5);
-    return font;
+    return recordFont(7.5);
 }
 
 void paintDiagram(QPainter& p, const QRectF& box, const RecordModel& record, const Diagram& d,

@@ -2,7 +2,9 @@
 
 #include "qt_text.h"
 #include "record_diagrams.h"
+#include "record_fonts.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
@@ -14,7 +16,7 @@
 namespace ipb {
 namespace {
 
-// The windows' two sizes of Arial (Liberation Sans here, with the same metrics).
+// The windows' two sizes of Arial, in the record's own Liberation Sans with the same metrics.
 constexpr double kBodyPoints = 9.75;
 constexpr double kSmallPoints = 8.25;
 
@@ -30,13 +32,6 @@ constexpr double kValueRightMm = 105;
 constexpr double kMarkMm = 109;
 constexpr double kDrawingWidthMm = 70;
 constexpr double kGapMm = 3.5;
-
-QFont recordFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // Lays the record out top to bottom in device pixels, keeping the current height.
 class PageWriter {
@@ -193,10 +188,15 @@ void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
         line(std::exchange(caption, QString()), qtText(value));
     }
 
-    // The drawing beside the text, in the window's proportions (2 : 1), framed like there.
+    // The drawing beside the text, in the window's proportions (2 : 1), framed like there. Its
+    // letters name Arial, which each machine finds a font of its own for: here they are the
+    // record's own italic.
     {
-        QSvgRenderer drawing(record.pointLoad ? QStringLiteral(":/assets/point_load.svg")
-                                              : QStringLiteral(":/assets/uniform_load.svg"));
+        QFile file(record.pointLoad ? QStringLiteral(":/assets/point_load.svg")
+                                    : QStringLiteral(":/assets/uniform_load.svg"));
+        QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        svg.replace(R"(font-family="Arial")", R"(font-family=")" + recordFamily().toUtf8() + '"');
+        QSvgRenderer drawing(svg);
         const QRectF box(page.width() - page.mm(kDrawingWidthMm), drawingTop,
                          page.mm(kDrawingWidthMm), page.mm(kDrawingWidthMm / 2));
         drawing.render(&page.painter(), box);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -26,19 +27,19 @@ struct Case {
     QStringList position;               // Bauvorhaben, Position, Bauteil, Bearbeiter
 };
 
-// The PDF's text holds every page, each ended by a form feed.
+// The PDF's text holds every page, each ended by a form feed; its fonts are pdffonts' table.
 struct RecordOutputs {
-    QString pdfText, copyText, copyHtml, xmp;
+    QString pdfText, copyText, copyHtml, xmp, pdfFonts;
 };
 
-// The text poppler reads from a PDF; empty when it cannot.
-QString pdfText(const QByteArray& pdf) {
+// What a poppler tool writes about a PDF; empty when it cannot.
+QString popplerOutput(const QByteArray& pdf, const QString& tool, QStringList arguments) {
     QTemporaryFile file;
     if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
         return {};
     }
     QProcess process;
-    process.start("pdftotext", {"-layout", file.fileName(), "-"});
+    process.start(tool, arguments.replaceInStrings("%pdf", file.fileName()));
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -76,8 +77,9 @@ RecordOutputs recordOutputs(const Case& c) {
         file.open(QIODevice::WriteOnly) && file.write(pdf.data());
     }
     const std::unique_ptr<QMimeData> copy(recordMimeData(model));
-    return {pdfText(pdf.data()), copy->text(), copy->html(),
-            QString::fromStdString(model.checkPacket)};
+    return {popplerOutput(pdf.data(), "pdftotext", {"-layout", "%pdf", "-"}), copy->text(),
+            copy->html(), QString::fromStdString(model.checkPacket),
+            popplerOutput(pdf.data(), "pdffonts", {"%pdf"})};
 }
 
 // The checks: both load cases over every section and deflection limit (the section shifts by one
@@ -136,6 +138,14 @@ class TestRecordUnchanged : public QObject {
         QFETCH(int, index);
         const RecordOutputs out = recordOutputs(caseAt(index));
         QVERIFY2(!out.pdfText.isEmpty(), "the calculation was refused or the PDF is unreadable");
+        // Only the program's own fonts: one of the machine's would move the lines it is in.
+        const QStringList fonts = out.pdfFonts.split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY2(!fonts.isEmpty(), "pdffonts lists no font");
+        for (const QString& font : fonts) {
+            static const QRegularExpression own("^([A-Z]{6}\\+)?(LiberationSans|DejaVuSans)"
+                                                "(-Bold|-Italic)? ");
+            QVERIFY2(own.match(font).hasMatch(), qPrintable("a font of the machine's: " + font));
+        }
         const bool writing = qgetenv("IPB_WRITE_RECORD_DATA") == "1";
         const QDir dir(RECORD_DATA_DIR);
         QVERIFY(!writing || dir.mkpath("."));
