@@ -524,6 +524,19 @@ RecordModel recordModel(const CalculationRecord& record) {
     m.verdictDetail = m.passes ? "Biegespannung und Durchbiegung innerhalb der zulässigen Werte"
                                : "Nicht eingehalten: " + m.failedChecks;
 
+    for (const CheckGroup group :
+         {CheckGroup::Verdict, CheckGroup::Further, CheckGroup::Eurocode}) {
+        CheckTableGroup table{groupHeading(group, c.request.design), {}};
+        for (const CheckResult& check : c.checks) {
+            if (check.group == group) {
+                table.rows.push_back({std::string(check.name), utilisationText(check, ','),
+                                      std::string(stateWord(check.state)), check.fails(),
+                                      check.utilisation && *check.utilisation > 100});
+            }
+        }
+        m.checkTable.push_back(std::move(table));
+    }
+
     m.workingsPreamble = "E = " + germanNumber(kElasticModulus) + " kN/cm², Bezugsfestigkeit " +
                          germanNumber(kReferenceStrength) +
                          " N/mm². Lasten in kN und kN/m, Längen in m, Ix in cm⁴, Wx in cm³; der "

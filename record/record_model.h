@@ -74,6 +74,20 @@ struct CheckSection {
     std::string pageOneLine;
 };
 
+// One check in page 1's table, as the window of all checks shows it.
+struct CheckTableRow {
+    std::string name;
+    std::string utilisation; // "91,0 %", or what stands in its place
+    std::string state;       // "erfüllt", "nicht erfüllt", "entfällt", "nicht untersucht"
+    bool fails = false;
+    bool overLimit = false; // a utilisation above 100 %
+};
+// A group of the table under its heading.
+struct CheckTableGroup {
+    std::string heading;
+    std::vector<CheckTableRow> rows;
+};
+
 // A line along the span and what its diagram writes beside it.
 enum class BeamLine { Shear, Moment, Deflection };
 struct DiagramMark {
@@ -124,6 +138,8 @@ struct RecordModel {
     std::string overallLine;   // "Gesamturteil: alle Nachweise erfüllt" or "…: nicht erfüllt"
     std::string failedChecks;  // which limit was exceeded, in words; empty for a pass
     std::string verdictDetail; // the sentence under the verdict
+    // Every check of the list by group, in its order: page 1's table "Nachweise".
+    std::vector<CheckTableGroup> checkTable;
 
     std::string workingsPreamble;
     std::vector<WorkingLine> workings;

@@ -31,7 +31,7 @@ const QColor kGreen(0x00, 0xC0, 0x00);
 constexpr double kValueRightMm = 105;
 constexpr double kMarkMm = 109;
 constexpr double kDrawingWidthMm = 70;
-constexpr double kGapMm = 3.5;
+constexpr double kGapMm = 2.8;
 
 // Lays the record out top to bottom in device pixels, keeping the current height.
 class PageWriter {
@@ -222,11 +222,11 @@ void paintResults(PageWriter& page, const RecordModel& record) {
     const QFont body = recordFont(kBodyPoints);
     const QFont mark = recordFont(kBodyPoints, true);
     const double valueRight = page.mm(kValueRightMm);
-    const double rowHeight = page.lineHeight(body) + page.mm(1.2);
+    const double rowHeight = page.lineHeight(body) + page.mm(0.8);
     page.rule(0, page.width(), 0.2, kRule);
     for (const RecordRow& row : record.rows) {
         const bool red = row.field.inadmissible;
-        page.y += page.mm(0.6);
+        page.y += page.mm(0.4);
         // The span row without a point load stays greyed and empty, as in the window.
         page.text(0, valueRight, qtText(row.field.captionWithUnit()), body,
                   row.hasValue ? kInk : kGreyed);
@@ -237,7 +237,7 @@ void paintResults(PageWriter& page, const RecordModel& record) {
         if (red) {
             page.text(page.mm(kMarkMm), page.width(), qtText(kInadmissibleMark), mark, kRed);
         }
-        page.y += rowHeight - page.mm(0.6);
+        page.y += rowHeight - page.mm(0.4);
         page.rule(0, page.width(), 0.1, kRule);
     }
 }
@@ -266,6 +266,44 @@ void paintVerdict(PageWriter& page, const RecordModel& record) {
     page.y += pad;
     // Green only when every check holds: the words above carry the verdict in grey print.
     page.frame(QRectF(0, top, page.width(), page.y - top), 0.7, record.allHold ? kGreen : kRed);
+}
+
+// Every check with its utilisation and state, as the window of all checks lists them: the four
+// windows' verdict and the further checks in the left column, the design to the standard in the
+// right, so that page 1 keeps to one page.
+void paintCheckTable(PageWriter& page, const RecordModel& record) {
+    page.heading(QStringLiteral("Nachweise"));
+    const QFont small = recordFont(kSmallPoints);
+    const QFont smallBold = recordFont(kSmallPoints, true);
+    const double line = page.lineHeight(small) * 0.92;
+    const double columnWidth = (page.width() - page.mm(4)) / 2;
+    const double stateWidth = page.mm(21);
+    const double top = page.y;
+    double bottom = top;
+    for (std::size_t i = 0; i < record.checkTable.size(); ++i) {
+        const CheckTableGroup& group = record.checkTable[i];
+        const bool right = i + 1 == record.checkTable.size() && i > 0;
+        const double left = right ? columnWidth + page.mm(4) : 0;
+        const double end = left + columnWidth;
+        if (right) {
+            page.y = top;
+        }
+        page.text(left, end, qtText(group.heading), smallBold);
+        page.y += line;
+        for (const CheckTableRow& row : group.rows) {
+            const QColor ink = row.fails ? kRed : kInk;
+            page.text(left + page.mm(2), end - stateWidth - page.mm(16), qtText(row.name), small,
+                      ink);
+            page.text(left, end - stateWidth - page.mm(2), qtText(row.utilisation),
+                      row.overLimit ? smallBold : small, row.overLimit ? kRed : kInk,
+                      Qt::AlignRight);
+            page.text(end - stateWidth, end, qtText(row.state), row.fails ? smallBold : small, ink);
+            page.y += line;
+        }
+        page.y += page.mm(0.8);
+        bottom = std::max(bottom, page.y);
+    }
+    page.y = bottom;
 }
 
 void paintMethod(PageWriter& page, const RecordModel& record) {
@@ -417,6 +455,7 @@ int layOut(QPainter& painter, QPagedPaintDevice* device, const RecordModel& reco
     paintInputs(page, record);
     paintResults(page, record);
     paintVerdict(page, record);
+    paintCheckTable(page, record);
     paintMethod(page, record);
     nextPage();
     paintWorkingsPage(page, record);
