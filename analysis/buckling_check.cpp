@@ -11,8 +11,8 @@
 namespace ipb {
 
 // Lateral-torsional buckling of a top flange that nothing holds sideways: the critical factor
-// on the loads as they stand, at the top flange, times the largest moment they cause; then the
-// reduction of buckling curve a on the allowable stress.
+// on the loads as they stand, at the height the design data give, times the largest moment they
+// cause; then the reduction of buckling curve a on the allowable stress.
 CheckResult bucklingCheck(const CheckContext& c) {
     const BeamResult& r = c.values.result;
     const SectionDimensions& d = c.section.dimensions;
@@ -21,10 +21,12 @@ CheckResult bucklingCheck(const CheckContext& c) {
     Guard g;
     CheckResult out = namedCheck("buckling", CheckGroup::Further, "Kippen ohne seitliche Halterung",
                                  "Kippen (Biegedrillknicken), Obergurt nicht seitlich gehalten");
+    const LoadHeightWords at = loadHeightWords(c.design.loadHeight);
     out.remark = "αcr: Faktor auf die Lasten q und F, bei dem der Träger seitlich ausweicht und "
                  "sich verdreht, nach der Energiemethode (Sinusreihen für Verschiebung und "
-                 "Verdrehung, Lasten am Obergurt h/2 über dem Schwerpunkt); M,max: das größte "
-                 "Moment dieser Lasten. Knicklinie a (Walzprofil, h/b ≤ 2).";
+                 "Verdrehung, Lasten " +
+                 std::string(at.place) + (at.offset.empty() ? "" : " ") + std::string(at.offset) +
+                 "); M,max: das größte Moment dieser Lasten. Knicklinie a (Walzprofil, h/b ≤ 2).";
     out.comparisonColumn = "Ausnutzung Kippen";
     // A slab or bracing that holds the top flange leaves nothing to buckle sideways.
     if (c.design.topFlangeHeld) {
@@ -40,7 +42,8 @@ CheckResult bucklingCheck(const CheckContext& c) {
     const double Iw = w.step("Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶", warpingConstant(d), [&] {
         return Operands{{{"Iz", d.Iz}, {"h", d.h}, {"tf", d.tf}}};
     });
-    const double factor = criticalLoadFactor(beam, {d.Iz, d.It, Iw, d.h / 20});
+    const double factor =
+        criticalLoadFactor(beam, {d.Iz, d.It, Iw, loadHeightAbove(d, c.design.loadHeight)});
     if (!(factor > 0)) {
         return out;
     }

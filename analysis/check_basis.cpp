@@ -10,6 +10,10 @@ CheckBasis checkBasis(const CalculationValues& values, const BeamSection& sectio
     basis.places = spanPlaces(basis.beam, hasPointLoad(values.input));
     basis.design =
         designBasis(section.dimensions, values.section.q0, values.input, basis.beam, design);
+    if (hasPointLoad(values.input) && design.bearingF) {
+        basis.bearingF = pointLoadBearing(section.dimensions, basis.design, *design.bearingF,
+                                          basis.beam.la, basis.beam.lb);
+    }
     return basis;
 }
 

@@ -2,6 +2,7 @@
 
 #include "check_basis.h"
 #include "check_verdict.h"
+#include "critical_moment.h"
 #include "number_text.h"
 
 namespace ipb {
@@ -34,8 +35,10 @@ CheckGroupText furtherGroup(const CheckContext& c) {
                       germanNumber(kShearModulus) + " kN/cm²."};
     group.closing = {
         "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
-        "seitlich gehalten, Lasten am Obergurt. Ist der Obergurt seitlich gehalten (z. B. durch "
-        "eine Decke), entfällt dieser Nachweis.",
+        "seitlich gehalten, Lasten " +
+            std::string(loadHeightWords(c.design.loadHeight).place) +
+            ". Ist der Obergurt seitlich gehalten (z. B. durch eine Decke), entfällt dieser "
+            "Nachweis.",
         "Lasteinleitung: siehe Nachweise nach DIN EN 1993-1-1."};
     group.failedPrefix = group.heading + " nicht erfüllt: ";
     group.uncomputable = "Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen.";
@@ -122,10 +125,9 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
         "Charakteristische Auflagerkräfte je Einwirkung: A,G,k = " + force(AG) +
             ", A,Q,k = " + force(AQ) + ", B,G,k = " + force(BG) + ", B,Q,k = " + force(BQ) + ".",
         "Biegedrillknicken ohne Modifikation von χ,LT durch f (auf der sicheren Seite).",
-        "Nicht untersucht: die Interaktion von Querlast und Moment nach DIN EN 1993-1-5, 7.2 "
-        "(oft maßgebend unter einer Punktlast, wo das Moment am größten ist); die Lasteinleitung "
-        "nach DIN EN 1993-1-5, Abschnitt 6 setzt einen seitlich gehaltenen Druckgurt voraus; "
-        "die Auflager und Anschlüsse selbst; Ermüdung; Brandschutz (DIN EN 1993-1-2).",
+        "Die Lasteinleitung nach DIN EN 1993-1-5, Abschnitt 6 und ihre Interaktion mit dem "
+        "Moment (7.2) setzen einen seitlich gehaltenen Druckgurt voraus. Nicht untersucht: die "
+        "Auflager und Anschlüsse selbst; Ermüdung; Brandschutz (DIN EN 1993-1-2).",
     };
     group.failedPrefix = "DIN EN 1993-1-1 nicht erfüllt: ";
     group.uncomputable = "Die Nachweise nach DIN EN 1993-1-1 lassen sich mit diesen Werten nicht "

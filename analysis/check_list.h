@@ -20,8 +20,9 @@ CheckResult combinedStressCheck(const CheckContext& context);
 CheckResult bucklingCheck(const CheckContext& context);
 // The design to DIN EN 1993-1-1 with the German National Annex: the resistances of the section
 // under the factored loads, lateral-torsional buckling, the web's load introduction at the
-// supports and under the point load (DIN EN 1993-1-5), and the deflection under the
-// characteristic loads. The check under the point load has no place without one.
+// supports and under the point load (DIN EN 1993-1-5) with its interaction with the moment
+// there, and the deflection under the characteristic loads. The checks under the point load have
+// no place without one.
 CheckResult ec3BendingCheck(const CheckContext& context);
 CheckResult ec3ShearCheck(const CheckContext& context);
 CheckResult ec3BendingShearCheck(const CheckContext& context);
@@ -29,16 +30,17 @@ CheckResult ec3BucklingCheck(const CheckContext& context);
 CheckResult ec3BearingACheck(const CheckContext& context);
 CheckResult ec3BearingBCheck(const CheckContext& context);
 CheckResult ec3BearingFCheck(const CheckContext& context);
+CheckResult ec3BearingBendingCheck(const CheckContext& context);
 CheckResult ec3DeflectionCheck(const CheckContext& context);
 
 // Every check in the order the record, the copy, the section choice and the window of all
 // checks show them. Adding a check is its file, its declaration above and one entry here.
 using CheckFunction = CheckResult (*)(const CheckContext&);
 inline constexpr std::array kChecks{
-    &bendingStressCheck, &deflectionCheck,  &shearCheck,       &combinedStressCheck,
-    &bucklingCheck,      &ec3BendingCheck,  &ec3ShearCheck,    &ec3BendingShearCheck,
-    &ec3BucklingCheck,   &ec3BearingACheck, &ec3BearingBCheck, &ec3BearingFCheck,
-    &ec3DeflectionCheck,
+    &bendingStressCheck,     &deflectionCheck,    &shearCheck,       &combinedStressCheck,
+    &bucklingCheck,          &ec3BendingCheck,    &ec3ShearCheck,    &ec3BendingShearCheck,
+    &ec3BucklingCheck,       &ec3BearingACheck,   &ec3BearingBCheck, &ec3BearingFCheck,
+    &ec3BearingBendingCheck, &ec3DeflectionCheck,
 };
 
 // Every check of the list for one calculation. A check that has no place in the calculation's

@@ -22,13 +22,23 @@ CheckResult designCheck(std::string_view id, std::string_view name, std::string_
     return out;
 }
 
+namespace {
+
+std::string withUnit(std::string figure, std::string_view unit) {
+    return unit.empty() ? figure : figure + " " + std::string(unit);
+}
+
+} // namespace
+
 std::string Comparison::valueText() const {
-    return std::string(symbol) + " = " + germanFixed(value, decimals) + " " + std::string(unit);
+    return withUnit(std::string(symbol) + " = " + germanFixed(value, decimals), unit);
 }
 
 std::string Comparison::limitText() const {
-    return std::string(limitSymbol) + " = " + germanFixed(limit, decimals) + " " +
-           std::string(unit);
+    if (limitSymbol.empty()) {
+        return withUnit(germanNumber(limit), unit);
+    }
+    return withUnit(std::string(limitSymbol) + " = " + germanFixed(limit, decimals), unit);
 }
 
 CheckResult limitCheck(std::string_view id, std::string_view name, double value, double limit) {

@@ -19,7 +19,8 @@ CheckResult designCheck(std::string_view id, std::string_view name, std::string_
 
 // A figure and the limit it must not exceed, each with its symbol, in one unit: the check holds
 // where the figure does not exceed the limit. Forces and moments are said to two decimals,
-// stresses and deflections to three.
+// stresses, deflections and ratios to three. A limit without a symbol is a number of the rule
+// and is said as the rule gives it ("1,4"); a ratio has no unit.
 struct Comparison {
     std::string_view symbol;
     double value = 0;
@@ -30,7 +31,7 @@ struct Comparison {
 
     bool holds() const { return value <= limit; }
     std::string valueText() const; // "M,Ed = 137,43 kNm"
-    std::string limitText() const; // "M,c,Rd = 151,01 kNm"
+    std::string limitText() const; // "M,c,Rd = 151,01 kNm", or "1,4"
 };
 
 // A figure of the four windows' verdict against its limit, as the windows decide it: its

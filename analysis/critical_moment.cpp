@@ -126,4 +126,16 @@ double criticalLoadFactor(const BeamModel& beam, const TwistingSection& section,
     return fine ? criticalFactor<kFineTerms>(beam, section) : criticalFactor<kTerms>(beam, section);
 }
 
+LoadHeightWords loadHeightWords(LoadHeight at) {
+    switch (at) {
+    case LoadHeight::Centre:
+        return {"im Schwerpunkt", ""};
+    case LoadHeight::BottomFlange:
+        return {"am Untergurt", "h/2 unter dem Schwerpunkt"};
+    case LoadHeight::TopFlange:
+        break;
+    }
+    return {"am Obergurt", "h/2 über dem Schwerpunkt"};
+}
+
 } // namespace ipb

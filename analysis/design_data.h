@@ -35,6 +35,26 @@ inline constexpr const char* gradeName(SteelGrade grade) {
     return "S235";
 }
 
+// Where the loads act across the depth, for lateral-torsional buckling: on the top flange they
+// swing sideways with the twist and drive it, at the centre they do neither, hung from the bottom
+// flange they pull the section back. The list's order is that of the dialog's items.
+enum class LoadHeight { TopFlange, Centre, BottomFlange };
+
+inline constexpr LoadHeight kLoadHeights[] = {LoadHeight::TopFlange, LoadHeight::Centre,
+                                              LoadHeight::BottomFlange};
+
+inline constexpr const char* loadHeightName(LoadHeight at) {
+    switch (at) {
+    case LoadHeight::Centre:
+        return "Schwerpunkt";
+    case LoadHeight::BottomFlange:
+        return "Untergurt";
+    case LoadHeight::TopFlange:
+        break;
+    }
+    return "Obergurt";
+}
+
 // The ranges the design data are taken from: the permanent parts of +q (kN/m) and of F (kN),
 // and the stiff bearing lengths (mm).
 inline constexpr double kPermanentUniformMax = 250;
@@ -43,8 +63,9 @@ inline constexpr double kBearingLengthMax = 1000;
 
 // What the design to the standard needs beyond the four windows' boxes: the grade, how much of
 // the loads is permanent (the rest is variable), whether a slab or bracing holds the top flange
-// sideways, and the bearing lengths of the places where the web's load introduction is to be
-// checked. An empty bearing length means that place is not examined; 0 is a length.
+// sideways, the bearing lengths of the places where the web's load introduction is to be checked,
+// and where the loads act across the depth. An empty bearing length means that place is not
+// examined; 0 is a length.
 struct DesignData {
     SteelGrade grade = SteelGrade::S235;
     double permanentUniform = 0; // g,k, kN/m, part of +q
@@ -53,6 +74,7 @@ struct DesignData {
     std::optional<double> bearingA; // s,s at support A, mm
     std::optional<double> bearingB; // at support B
     std::optional<double> bearingF; // under the point load
+    LoadHeight loadHeight = LoadHeight::TopFlange;
 
     bool operator==(const DesignData&) const = default;
 };
@@ -65,7 +87,10 @@ inline bool validDesignData(const DesignData& d) {
     };
     const bool gradeKnown =
         d.grade == SteelGrade::S235 || d.grade == SteelGrade::S275 || d.grade == SteelGrade::S355;
-    return gradeKnown && within(d.permanentUniform, kPermanentUniformMax) &&
+    const bool heightKnown = d.loadHeight == LoadHeight::TopFlange ||
+                             d.loadHeight == LoadHeight::Centre ||
+                             d.loadHeight == LoadHeight::BottomFlange;
+    return gradeKnown && heightKnown && within(d.permanentUniform, kPermanentUniformMax) &&
            within(d.permanentPoint, kPermanentPointMax) && bearing(d.bearingA) &&
            bearing(d.bearingB) && bearing(d.bearingF);
 }

@@ -83,9 +83,12 @@ std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries&
         }
     }
     DesignData d;
-    const int lastGrade = static_cast<int>(std::size(kSteelGrades)) - 1;
-    d.grade = kSteelGrades[std::clamp(entries.gradeIndex, 0, lastGrade)];
+    const auto item = [](const auto& list, int index) {
+        return list[std::clamp(index, 0, static_cast<int>(std::size(list)) - 1)];
+    };
+    d.grade = item(kSteelGrades, entries.gradeIndex);
     d.topFlangeHeld = entries.topFlangeHeld;
+    d.loadHeight = item(kLoadHeights, entries.loadHeightIndex);
     // Empty parts are no parts; what the uniform-load case does not ask stays as it was.
     const auto at = [&](DesignBox b) { return value[static_cast<std::size_t>(b)]; };
     d.permanentUniform = at(DesignBox::PermanentUniform).value_or(0);

@@ -18,6 +18,7 @@ inline constexpr std::size_t kDesignBoxCount = 5;
 struct DesignEntries {
     int gradeIndex = 0; // in the list's order S235, S275, S355
     bool topFlangeHeld = false;
+    int loadHeightIndex = 0; // in the list's order Obergurt, Schwerpunkt, Untergurt
     std::array<std::string, kDesignBoxCount> boxes; // UTF-8, as typed
     bool pointLoadShown = false;                    // G,k and the bearing under F are asked
     // The loads the permanent parts are parts of, as the calculation on display read them.

@@ -11,9 +11,9 @@
 namespace ipb {
 
 // Lateral-torsional buckling of a rolled section (6.3.2.3) whose top flange nothing holds
-// sideways: fork supports, the design loads at the top flange. M,cr comes from the energy
-// method on the design load pattern itself, so the moment's shape and the load height need no
-// tabulated factors.
+// sideways: fork supports, the design loads at the height the design data give (the top flange
+// unless the engineer says otherwise). M,cr comes from the energy method on the design load
+// pattern itself, so the moment's shape and the load height need no tabulated factors.
 CheckResult ec3BucklingCheck(const CheckContext& c) {
     CheckResult out =
         designCheck("ec3-buckling", "Biegedrillknicken", "Biegedrillknicken (6.3.2.3)");
@@ -27,16 +27,20 @@ CheckResult ec3BucklingCheck(const CheckContext& c) {
     Worksheet w(out.steps);
     // Curve b for rolled I sections with h/b ≤ 2, which every IPB 100 to 600 has.
     constexpr double alphaLT = 0.34, lambda0 = kLambdaLT0, beta = kBetaLT;
-    out.remark = "Gabellagerung an beiden Auflagern, alle Bemessungslasten am Obergurt (h/2 über "
-                 "dem Schwerpunkt). αcr: Faktor auf q,Ed und F,Ed gemeinsam, bei dem der Träger "
-                 "seitlich ausweicht und sich verdreht, nach der Energiemethode mit E = 210000 "
-                 "N/mm² und G = 81000 N/mm². Walzprofil mit h/b ≤ 2: Knicklinie b. Ohne "
-                 "Modifikation durch f (auf der sicheren Seite).";
+    const LoadHeightWords at = loadHeightWords(c.design.loadHeight);
+    out.remark = "Gabellagerung an beiden Auflagern, alle Bemessungslasten " +
+                 std::string(at.place) +
+                 (at.offset.empty() ? "" : " (" + std::string(at.offset) + ")") +
+                 ". αcr: Faktor auf q,Ed und F,Ed gemeinsam, bei dem der Träger seitlich ausweicht "
+                 "und sich verdreht, nach der Energiemethode mit E = 210000 N/mm² und G = 81000 "
+                 "N/mm². Walzprofil mit h/b ≤ 2: Knicklinie b. Ohne Modifikation durch f (auf der "
+                 "sicheren Seite).";
 
     const double Iw = w.step("Iw", "{Iz}·(({h} − {tf})/10)²/4", "cm⁶", warpingConstant(d), [&] {
         return Operands{{{"Iz", d.Iz}, {"h", d.h}, {"tf", d.tf}}};
     });
-    const double factor = criticalLoadFactor(b.beam, {d.Iz, d.It, Iw, d.h / 20}, true);
+    const double factor =
+        criticalLoadFactor(b.beam, {d.Iz, d.It, Iw, loadHeightAbove(d, c.design.loadHeight)}, true);
     if (!(factor > 0)) {
         return out;
     }

@@ -139,19 +139,18 @@ CheckResult webBearingCheck(const CheckContext& c, Place place) {
             out.remark += " Voraussetzung nach DIN EN 1993-1-5, 6.1: Druckgurt seitlich "
                           "gehalten; hier nicht gehalten.";
         }
+        // Worked out once in the check basis: the interaction with the moment takes the same.
         const BeamModel& beam = c.basis.beam;
-        const double cc = w.step("c", "max(0, min({la}, {lb})·1000 − {s,s}/2)", "mm",
-                                 std::max(0.0, std::min(beam.la, beam.lb) * 1000 - ss / 2), [&] {
-                                     return Operands{{{"la", beam.la, OperandKind::Typed},
-                                                      {"lb", beam.lb, OperandKind::Typed},
-                                                      {"s,s", ss}}};
-                                 });
-        const WebBearing a = webBearing(d, b.fy, ss, BearingType::AwayFromEnd);
-        bearingSteps(w, a, d, b, BearingType::AwayFromEnd, kTypeA);
-        const WebBearing e = webBearing(d, b.fy, ss, BearingType::NearEnd, cc);
-        bearingSteps(w, e, d, b, BearingType::NearEnd, kTypeC);
-        FRd = w.step("F,Rd", "min({F,Rd,a}, {F,Rd,c})", "kN", std::min(a.FRd, e.FRd), [&] {
-            return Operands{{{"F,Rd,a", a.FRd}, {"F,Rd,c", e.FRd}}};
+        const PointLoadBearing& r = *c.basis.bearingF;
+        w.step("c", "max(0, min({la}, {lb})·1000 − {s,s}/2)", "mm", r.c, [&] {
+            return Operands{{{"la", beam.la, OperandKind::Typed},
+                             {"lb", beam.lb, OperandKind::Typed},
+                             {"s,s", ss}}};
+        });
+        bearingSteps(w, r.awayFromEnd, d, b, BearingType::AwayFromEnd, kTypeA);
+        bearingSteps(w, r.nearEnd, d, b, BearingType::NearEnd, kTypeC);
+        FRd = w.step("F,Rd", "min({F,Rd,a}, {F,Rd,c})", "kN", r.FRd, [&] {
+            return Operands{{{"F,Rd,a", r.awayFromEnd.FRd}, {"F,Rd,c", r.nearEnd.FRd}}};
         });
     }
     g.value(FRd);

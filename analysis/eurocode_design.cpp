@@ -179,6 +179,17 @@ WebBearing webBearing(const SectionDimensions& d, double fy, double ss, BearingT
     return r;
 }
 
+PointLoadBearing pointLoadBearing(const SectionDimensions& d, const DesignBasis& b, double ss,
+                                  double la, double lb) {
+    PointLoadBearing r;
+    r.ss = std::min(ss, b.hw);
+    r.c = std::max(0.0, std::min(la, lb) * 1000 - r.ss / 2);
+    r.awayFromEnd = webBearing(d, b.fy, r.ss, BearingType::AwayFromEnd);
+    r.nearEnd = webBearing(d, b.fy, r.ss, BearingType::NearEnd, r.c);
+    r.FRd = std::min(r.awayFromEnd.FRd, r.nearEnd.FRd);
+    return r;
+}
+
 } // namespace ipb
 
 namespace ipb {

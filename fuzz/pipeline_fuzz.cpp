@@ -12,10 +12,10 @@
 //   [2] deflection limit: the byte modulo 3, '0' span / 300, '1' / 500, '2' / 1000
 //   [3] the locale's decimal separator: '.' a point, anything else a comma
 //   [4] 'b': back to the start window first (choosing another load case implies it)
-//   [5..11] the design data: the steel grade (byte modulo 3), the top flange held (odd), the
-//       permanent parts of +q and F (byte/200 of their range, so some exceed the load they are
-//       part of), and the bearing lengths at A, B and under F ('-' none, else byte·4 mm, up to
-//       the range's 1000 mm)
+//   [5..11] the design data: the steel grade (byte modulo 3), the top flange held (odd) and
+//       the load height (byte/2 modulo 3: top flange, centre, bottom flange), the permanent parts
+//       of +q and F (byte/200 of their range, so some exceed the load they are part of), and the
+//       bearing lengths at A, B and under F ('-' none, else byte·4 mm, up to the range's 1000 mm)
 
 #include "beam_lines.h"
 #include "calculation.h"
@@ -256,6 +256,7 @@ template <class Byte> DesignData designData(Byte headerByte) {
     d.grade =
         std::array{SteelGrade::S235, SteelGrade::S275, SteelGrade::S355}[headerByte(5, 0) % 3];
     d.topFlangeHeld = headerByte(6, 0) % 2 == 1;
+    d.loadHeight = kLoadHeights[headerByte(6, 0) / 2 % 3];
     d.permanentUniform = std::min(kPermanentUniformMax, headerByte(7, 0) / 200.0 * 25);
     d.permanentPoint = std::min(kPermanentPointMax, headerByte(8, 0) / 200.0 * 1000);
     const auto bearing = [&](std::size_t i) -> std::optional<double> {

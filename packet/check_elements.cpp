@@ -110,6 +110,21 @@ bool readHeld(std::string_view text, FiledCheck& c) {
     return text == "1" || text == "0";
 }
 
+// "Schwerpunkt" or "Untergurt"; the top flange is not written.
+Text writeLoadHeight(const FiledCheck& c) {
+    const LoadHeight at = c.request.design.loadHeight;
+    return at != LoadHeight::TopFlange ? Text(loadHeightName(at)) : Text();
+}
+bool readLoadHeight(std::string_view text, FiledCheck& c) {
+    const auto known = std::find_if(std::begin(kLoadHeights), std::end(kLoadHeights),
+                                    [&](LoadHeight at) { return text == loadHeightName(at); });
+    if (known == std::end(kLoadHeights)) {
+        return false;
+    }
+    c.request.design.loadHeight = *known;
+    return true;
+}
+
 // A permanent part (0 is none) or a bearing length (none is not written).
 template <auto Member> Text writeFigure(const FiledCheck& c) {
     const auto& value = c.request.design.*Member;
@@ -201,6 +216,7 @@ constexpr CheckElement kElements[] = {
     box<InputField::sic>(),
     {kSteelGradeName, writeGrade, readGrade, false},
     {kTopFlangeHeldName, writeHeld, readHeld, false},
+    {kLoadHeightName, writeLoadHeight, readLoadHeight, false},
     figure<&DesignData::permanentUniform>(kPermanentUniformName),
     figure<&DesignData::permanentPoint>(kPermanentPointName),
     figure<&DesignData::bearingA>(kBearingLengthAName),
@@ -212,7 +228,7 @@ constexpr CheckElement kElements[] = {
     position<&PositionFields::bearbeiter>(kBearbeiterName),
     {kTimeName, writeTime, readTime, true},
 };
-static_assert(std::size(kElements) == 3 + kInputFieldCount + 7 + 4 + 1);
+static_assert(std::size(kElements) == 3 + kInputFieldCount + 8 + 4 + 1);
 
 } // namespace
 

@@ -20,10 +20,12 @@ inline constexpr std::string_view kTimeName = "CalculatedAt";
 inline constexpr std::array<std::string_view, kInputFieldCount> kBoxNames = {
     "TextInput_F",  "TextInput_plusq", "TextInput_la",
     "TextInput_lb", "TextInput_l",     "TextInput_nue"};
-// The design data, written only where they differ from the defaults (S235, not held, no
-// permanent parts, no bearing lengths), which is also what a packet from before them means.
+// The design data, written only where they differ from the defaults (S235, not held, loads on
+// the top flange, no permanent parts, no bearing lengths), which is also what a packet from
+// before them means.
 inline constexpr std::string_view kSteelGradeName = "SteelGrade";
 inline constexpr std::string_view kTopFlangeHeldName = "TopFlangeHeld";
+inline constexpr std::string_view kLoadHeightName = "LoadHeight";
 inline constexpr std::string_view kPermanentUniformName = "PermanentUniform";
 inline constexpr std::string_view kPermanentPointName = "PermanentPoint";
 inline constexpr std::string_view kBearingLengthAName = "BearingLengthA";

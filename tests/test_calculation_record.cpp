@@ -534,6 +534,7 @@ class TestCalculationRecord : public QObject {
         QTRY_VERIFY(s.shown("FrmBemessung"));
         QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(), "S235");
         QVERIFY(!s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
+        QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboLastangriff")->currentText(), "Obergurt");
         QVERIFY(s.control<QLineEdit>("FrmBemessung", "TxtLagerF")->isVisible());
         QVERIFY(s.control<QLineEdit>("FrmBemessung", "TxtLagerA")->text().isEmpty());
         s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->setCurrentText("S355");
@@ -578,7 +579,9 @@ class TestCalculationRecord : public QObject {
                 QTest::keyClicks(line, text);
             }
             s.button("FrmPosition", "CmdPositionOk")->click();
-            setDesign(s, {{"CboStahlsorte", "S355"}, {"TxtLagerA", "120"}});
+            setDesign(
+                s,
+                {{"CboStahlsorte", "S355"}, {"TxtLagerA", "120"}, {"CboLastangriff", "Untergurt"}});
             for (const char* label : kValueLabels) {
                 figures << s.label("FrmErgAusg", label)->text();
             }
@@ -644,6 +647,11 @@ class TestCalculationRecord : public QObject {
         QVERIFY2(copied.contains("Stahlsorte\tS355\n") &&
                      !copied.contains("Lasteinleitung Auflager A\tnicht untersucht"),
                  qPrintable(copied));
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        QTRY_VERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboLastangriff")->currentText(),
+                 "Untergurt");
+        s.button("FrmBemessung", "CmdBemessungAbbrechen")->click();
         // The revised check is filed under the same position.
         answerSaveWith(dir.filePath("again.pdf"));
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);

@@ -19,10 +19,10 @@ namespace {
 
 // IPB 200, F 50, +q 10, la 3, lb 2 (or as given), safety 1,5, l/300, with the given design data.
 std::shared_ptr<const Calculation> workedExample(const DesignData& design, const char* la = "3",
-                                                 const char* lb = "2") {
+                                                 const char* lb = "2", const char* F = "50") {
     InputTexts texts;
     texts[InputField::plusq] = "10";
-    texts[InputField::F] = "50";
+    texts[InputField::F] = F;
     texts[InputField::la] = la;
     texts[InputField::lb] = lb;
     texts[InputField::sic] = "1,5";
@@ -31,11 +31,11 @@ std::shared_ptr<const Calculation> workedExample(const DesignData& design, const
     return calculate(request).calculation;
 }
 
-QStringList summaries(const Calculation& c) {
+QStringList summaries(const Calculation& c, bool notes = false) {
     QStringList lines;
     for (const CheckResult& check : c.checks) {
         if (check.group == CheckGroup::Eurocode) {
-            lines << QString::fromStdString(check.summary);
+            lines << QString::fromStdString(notes ? check.note : check.summary);
         }
     }
     return lines;
@@ -95,36 +95,45 @@ class TestEurocodeChecks : public QObject {
     // parts g,k 4 of +q and G,k 20 of F: q,Ed = 1,35·(0,601 + 4) + 1,5·6 = 15,21135, F,Ed =
     // 1,35·20 + 1,5·30 = 72, A,Ed = 66,828, the shear changes sign under F at 3 m: M,Ed =
     // 3·A,Ed − 4,5·q,Ed = 132,034 kNm. F 5 cm from B on a bearing of 10 mm: type c at c =
-    // 50 − 5 = 45 mm governs, k,F = 2 + 6·55/170, F,Rd = 241,707 kN.
+    // 50 − 5 = 45 mm governs, k,F = 2 + 6·55/170, F,Rd = 241,707 kN. Under F by a script: η1 =
+    // 5,66916/133,95, η2 = 75/241,707; F 200 mid-span: 424,4105/133,95 and 300/329,5965.
     void designDataEnterTheFigures_data() {
         QTest::addColumn<DesignData>("design");
         QTest::addColumn<QString>("la");
         QTest::addColumn<QString>("lb");
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("F");
+        QTest::addColumn<QString>("line"); // a summary, or a note
         DesignData parts;
         parts.permanentUniform = 4;
         parts.permanentPoint = 20;
-        QTest::newRow("permanent parts")
-            << parts << "3"
-            << "2"
+        // clang-format off
+        QTest::newRow("permanent parts") << parts << "3" << "2" << "50"
             << "Biegung: M,Ed = 132,03 kNm bei x = 3,000 m, M,c,Rd = 151,01 kNm, Ausnutzung "
                "87,4 %";
         DesignData bearing;
         bearing.bearingF = 10.0;
-        QTest::newRow("point load 5 cm from B")
-            << bearing << "4,95"
-            << "0,05"
+        QTest::newRow("point load 5 cm from B") << bearing << "4,95" << "0,05" << "50"
             << "Lasteinleitung unter F: F,Ed = 75,00 kN, s,s = 10 mm, F,Rd = 241,71 kN, "
                "Ausnutzung 31,0 %";
+        QTest::newRow("with the moment there, type c") << bearing << "4,95" << "0,05" << "50"
+            << "Querlast und Biegung unter F: η1 = 0,042, η2 = 0,310, η2 + 0,8·η1 = 0,344 ≤ 1,4, "
+               "Ausnutzung 24,6 %";
+        bearing.bearingF = 0.0;
+        QTest::newRow("with the moment at mid-span, fails") << bearing << "2,5" << "2,5" << "200"
+            << "Querlast und Biegung unter F nach DIN EN 1993-1-5 nicht erfüllt: η2 + 0,8·η1 = "
+               "3,445 > 1,4.";
+        // clang-format on
     }
     void designDataEnterTheFigures() {
         QFETCH(DesignData, design);
         QFETCH(QString, la);
         QFETCH(QString, lb);
-        const auto c = workedExample(design, qPrintable(la), qPrintable(lb));
+        QFETCH(QString, F);
+        const auto c = workedExample(design, qPrintable(la), qPrintable(lb), qPrintable(F));
         QVERIFY(c);
         QFETCH(QString, line);
-        QVERIFY2(summaries(*c).contains(line), qPrintable(summaries(*c).join('\n')));
+        const QStringList said = summaries(*c) + summaries(*c, true);
+        QVERIFY2(said.contains(line), qPrintable(said.join('\n')));
     }
 
     // By hand: HEB 100 at a support with s,s 0 (S355): l,e = 0, l,y = 10·√(100/6/2) = 28,868,
@@ -173,7 +182,8 @@ class TestEurocodeChecks : public QObject {
             << false
             << (common + QStringList{"Lasteinleitung Auflager A: nicht untersucht",
                                      "Lasteinleitung Auflager B: nicht untersucht",
-                                     "Lasteinleitung unter F: nicht untersucht", deflection});
+                                     "Lasteinleitung unter F: nicht untersucht",
+                                     "Querlast und Biegung unter F: nicht untersucht", deflection});
         QTest::newRow("s,s 100 mm at all three places")
             << true
             << (common + QStringList{"Lasteinleitung Auflager A: F,Ed = 69,53 kN, s,s = 100 mm, "
@@ -182,6 +192,9 @@ class TestEurocodeChecks : public QObject {
                                      "F,Rd = 328,23 kN, Ausnutzung 25,8 %",
                                      "Lasteinleitung unter F: F,Ed = 75,00 kN, s,s = 100 mm, "
                                      "F,Rd = 521,87 kN, Ausnutzung 14,4 %",
+                                     // By the script: η1 1,02601, η2 0,14371
+                                     "Querlast und Biegung unter F: η1 = 1,026, η2 = 0,144, η2 + "
+                                     "0,8·η1 = 0,965 ≤ 1,4, Ausnutzung 68,9 %",
                                      deflection});
     }
     void workedExampleLines() {

@@ -12,8 +12,9 @@ using namespace ipb;
 
 namespace {
 
-CalculationRecord computed(std::size_t row, const QStringList& typed) {
-    return {typedCalculation(row, typed), {2026, 12, 8, 14, 30, 5}, {}};
+CalculationRecord computed(std::size_t row, const QStringList& typed,
+                           const DesignData& design = {}) {
+    return {typedCalculation(row, typed, 300, design), {2026, 12, 8, 14, 30, 5}, {}};
 }
 
 // Evaluates a written-out line as a checker's pocket calculator would: German numbers,
@@ -155,6 +156,10 @@ class TestRecordModel : public QObject {
                            "σ,max = 128,684 N/mm² > χ,LT · zul. σ = 81,924 N/mm².",
                            "Weitere Nachweise mit zul. σ = 330/ν (keine Norm) nicht erfüllt: "
                            "Kippen ohne seitliche Halterung"};
+        // The design's lines with bearing lengths (η1, η2 by a separate script).
+        QTest::newRow("bearings of 100 mm, IPB 200")
+            << 3 << QStringList{"10", "50", "3", "2", "1,5"}
+            << QStringList{"η2 + 0,8·η1 = 0,1437141599 + 0,8·1,026010078 = 0,9645222226"};
         // Figures far below and far above the usual, each still in positional notation.
         QTest::newRow("a beam of 1 cm span, IPB 100")
             << 0 << QStringList{"0", "0,01", "1,5"}
@@ -166,7 +171,11 @@ class TestRecordModel : public QObject {
     void workedStepsAreTheCalculationsOwn() {
         QFETCH(int, row);
         QFETCH(QStringList, typed);
-        const CalculationRecord record = computed(std::size_t(row), typed);
+        DesignData design;
+        if (QByteArray(QTest::currentDataTag()).startsWith("bearings")) {
+            design.bearingA = design.bearingB = design.bearingF = 100.0;
+        }
+        const CalculationRecord record = computed(std::size_t(row), typed, design);
         const BeamResult& r = record.calculation->values.result;
         const std::map<Quantity, double> analysed{{Quantity::FA, r.FA},
                                                   {Quantity::FB, r.FB},
@@ -307,10 +316,10 @@ class TestRecordModel : public QObject {
         QCOMPARE(m.sectionTexts[2], "q0 = 601 N/m (Tabelle: 601,353 N/m)");
         QCOMPARE(m.inputs.back().value, typed.back().toStdString());
         // The copy: data, a blank line, the ten rows as on page 1, the three exact maxima and
-        // the three further checks, then the steel grade, the checks to DIN EN 1993-1-1 (the one
+        // the three further checks, then the steel grade, the checks to DIN EN 1993-1-1 (the two
         // under the point load only with one) and their verdict.
         const auto blank = std::find(m.copy.begin(), m.copy.end(), RecordField{});
-        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3 + 1 + (m.pointLoad ? 8 : 7) + 1);
+        QCOMPARE(m.copy.end() - blank, 1 + 10 + 3 + 3 + 1 + (m.pointLoad ? 9 : 7) + 1);
         QCOMPARE(blank[6].value, m.rows[5].field.value);
         QCOMPARE(blank[1].captionWithUnit(), "Auflagerkraft FA [kN]");
         QCOMPARE(blank[6].inadmissible, red.contains(5));

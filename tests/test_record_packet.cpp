@@ -64,8 +64,9 @@ class TestRecordPacket : public QObject {
                       QString(80, QChar(0x00DC)).toStdString()});
         QTest::newRow("point, every design figure")
             << check(true, 6, 500, {}, {SteelGrade::S355, 2.5, 0.1 + 0.2, true, 0, 100, 1000});
-        QTest::newRow("uniform, S275, one bearing")
-            << check(false, 2, 300, {}, {SteelGrade::S275, 250, 0, false, {}, 62.5, {}});
+        QTest::newRow("uniform, S275, one bearing, loads on the bottom flange")
+            << check(false, 2, 300, {},
+                     {SteelGrade::S275, 250, 0, false, {}, 62.5, {}, LoadHeight::BottomFlange});
         // The writer puts tiny figures in exponent form ("1e-04"): they must read back.
         QTest::newRow("point, parts and bearings at their tops and tiny")
             << check(true, 9, 300, {"Schule", "", "", ""},
@@ -74,6 +75,9 @@ class TestRecordPacket : public QObject {
     void roundTrip() {
         QFETCH(FiledCheck, stored);
         const std::string packet = written(stored);
+        // The default load height is not written: a packet without it means the top flange.
+        QCOMPARE(packet.find("LoadHeight") != std::string::npos,
+                 stored.request.design.loadHeight != LoadHeight::TopFlange);
         const QByteArray pdf = pdfAround(packet);
         const PacketReading read = readCheckPacket({pdf.constData(), std::size_t(pdf.size())});
         QCOMPARE(read.problem, PacketProblem::None);
@@ -181,6 +185,9 @@ class TestRecordPacket : public QObject {
         QTest::newRow("permanent part not a plain figure")
             << tampered(">2</ipb:PermanentPoint", ">2,5</ipb:PermanentPoint") << damaged;
         QTest::newRow("unknown steel grade") << tampered(">S275<", ">S460<") << damaged;
+        QTest::newRow("unknown load height")
+            << tampered("<ipb:Section>", "<ipb:LoadHeight>Steg</ipb:LoadHeight><ipb:Section>")
+            << damaged;
         QTest::newRow("box of the other case")
             << tampered("<ipb:TextInput_F>",
                         "<ipb:TextInput_l>1</ipb:TextInput_l><ipb:TextInput_F>")

@@ -9,7 +9,8 @@
 #include <QStringList>
 
 inline std::shared_ptr<const ipb::Calculation>
-typedCalculation(std::size_t row, const QStringList& typed, ipb::DeflectionLimit limit = 300) {
+typedCalculation(std::size_t row, const QStringList& typed, ipb::DeflectionLimit limit = 300,
+                 const ipb::DesignData& design = {}) {
     using ipb::InputField;
     ipb::InputTexts texts;
     const bool point = typed.size() == 5;
@@ -19,8 +20,9 @@ typedCalculation(std::size_t row, const QStringList& typed, ipb::DeflectionLimit
     for (std::size_t i = 0; i < fields.size(); ++i) {
         texts[fields[i]] = typed[qsizetype(i)].toStdString();
     }
-    const auto request = ipb::checkRequest(
-        point ? ipb::LoadCase::PointLoad : ipb::LoadCase::UniformLoad, {row}, limit, texts);
+    auto request = ipb::checkRequest(point ? ipb::LoadCase::PointLoad : ipb::LoadCase::UniformLoad,
+                                     {row}, limit, texts);
+    request.design = design;
     return ipb::calculate(request).calculation;
 }
 

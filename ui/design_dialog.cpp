@@ -28,6 +28,10 @@ DesignDialog::DesignDialog(const DesignData& design, const BeamInput& loads, boo
                                                           : QString());
     ui.TxtStaendigF->setText(design.permanentPoint != 0 ? shown(design.permanentPoint) : QString());
     ui.ChkGehalten->setChecked(design.topFlangeHeld);
+    ui.CboLastangriff->setCurrentIndex(static_cast<int>(design.loadHeight));
+    // Where the loads act matters only to a top flange free to buckle sideways.
+    ui.CboLastangriff->setDisabled(design.topFlangeHeld);
+    connect(ui.ChkGehalten, &QCheckBox::toggled, ui.CboLastangriff, &QWidget::setDisabled);
     const auto bearing = [](const std::optional<double>& s) { return s ? shown(*s) : QString(); };
     ui.TxtLagerA->setText(bearing(design.bearingA));
     ui.TxtLagerB->setText(bearing(design.bearingB));
@@ -52,6 +56,7 @@ void DesignDialog::takeEntries() {
     DesignEntries entries;
     entries.gradeIndex = ui.CboStahlsorte->currentIndex();
     entries.topFlangeHeld = ui.ChkGehalten->isChecked();
+    entries.loadHeightIndex = ui.CboLastangriff->currentIndex();
     for (std::size_t i = 0; i < kDesignBoxCount; ++i) {
         entries.boxes[i] = boxes()[i]->text().toStdString();
     }

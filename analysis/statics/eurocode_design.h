@@ -90,6 +90,17 @@ enum class BearingType { NearEnd, AwayFromEnd };
 WebBearing webBearing(const SectionDimensions& d, double fy, double ss, BearingType type,
                       double c = 0);
 
+// The web under the point load on its stiff bearing: s,s up to h,w, the distance c of the
+// bearing from the nearer end of the beam (the beam's la and lb in m), both types and the smaller
+// of their resistances.
+struct PointLoadBearing {
+    double ss = 0, c = 0; // mm
+    WebBearing awayFromEnd, nearEnd;
+    double FRd = 0; // kN
+};
+PointLoadBearing pointLoadBearing(const SectionDimensions& d, const DesignBasis& b, double ss,
+                                  double la, double lb);
+
 } // namespace ipb
 
 namespace ipb {
