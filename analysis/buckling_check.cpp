@@ -22,7 +22,9 @@ CheckResult bucklingCheck(const CheckContext& c) {
     CheckResult out = namedCheck("buckling", CheckGroup::Further, "Kippen ohne seitliche Halterung",
                                  "Kippen (Biegedrillknicken), Obergurt nicht seitlich gehalten");
     const LoadHeightWords at = loadHeightWords(c.design.loadHeight);
-    out.remark = "αcr: Faktor auf die Lasten q und F, bei dem der Träger seitlich ausweicht und "
+    const bool point = hasPointLoad(c.values.input);
+    out.remark = std::string("αcr: Faktor auf ") + (point ? "die Lasten q und F" : "die Last q") +
+                 ", bei dem der Träger seitlich ausweicht und "
                  "sich verdreht, nach der Energiemethode (Sinusreihen für Verschiebung und "
                  "Verdrehung, Lasten " +
                  std::string(at.place) + (at.offset.empty() ? "" : " ") + std::string(at.offset) +

@@ -33,13 +33,17 @@ CheckGroupText furtherGroup(const CheckContext& c) {
                       germanNumber(d.It) + " cm⁴, Sx " + germanNumber(d.Sx) +
                       " cm³ (statisches Moment des halben Querschnitts); Schubmodul G " +
                       germanNumber(kShearModulus) + " kN/cm²."};
-    group.closing = {
-        "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
-        "seitlich gehalten, Lasten " +
-            std::string(loadHeightWords(c.design.loadHeight).place) +
-            ". Ist der Obergurt seitlich gehalten (z. B. durch eine Decke), entfällt dieser "
-            "Nachweis.",
-        "Lasteinleitung: siehe Nachweise nach DIN EN 1993-1-1."};
+    // What the lateral-torsional buckling check assumed, or why it had nothing to find.
+    const std::string buckling =
+        c.design.topFlangeHeld
+            ? "Kippen: entfällt, der Obergurt ist zwischen den Auflagern seitlich gehalten (z. B. "
+              "durch eine Decke)."
+            : "Kippen: Gabellagerung an beiden Auflagern, Obergurt zwischen den Auflagern nicht "
+              "seitlich gehalten, Lasten " +
+                  std::string(loadHeightWords(c.design.loadHeight).place) +
+                  ". Ist der Obergurt seitlich gehalten (z. B. durch eine Decke), entfällt dieser "
+                  "Nachweis.";
+    group.closing = {buckling, "Lasteinleitung: siehe Nachweise nach DIN EN 1993-1-1."};
     group.failedPrefix = group.heading + " nicht erfüllt: ";
     group.uncomputable = "Die weiteren Nachweise lassen sich mit diesen Werten nicht berechnen.";
     return group;
@@ -105,7 +109,11 @@ CheckGroupText eurocodeGroup(const CheckContext& c) {
     group.method = "Nachweise nach DIN EN 1993-1-1 mit deutschem Nationalen Anhang "
                    "(DIN EN 1993-1-1/NA) auf eigener Seite, Stahlsorte " +
                    grade + " mit fy = " + germanNumber(b.fy) +
-                   " N/mm², gewählt unter „Bemessung…“.";
+                   " N/mm², gewählt unter „Bemessung…“. Annahmen: Gabellagerung an beiden "
+                   "Auflagern, Lasten " +
+                   std::string(loadHeightWords(c.design.loadHeight).place) +
+                   ", kein Kombinationsbeiwert ψ0 (sichere Seite). Nicht untersucht: die Auflager "
+                   "und Anschlüsse selbst, Ermüdung, Brandschutz.";
     group.preamble = {
         "Bemessung nach DIN EN 1993-1-1 mit dem deutschen Nationalen Anhang (DIN EN "
         "1993-1-1/NA), Lasteinleitung nach DIN EN 1993-1-5, Einwirkungskombination nach DIN EN "

@@ -31,7 +31,9 @@ CheckResult ec3BucklingCheck(const CheckContext& c) {
     out.remark = "Gabellagerung an beiden Auflagern, alle Bemessungslasten " +
                  std::string(at.place) +
                  (at.offset.empty() ? "" : " (" + std::string(at.offset) + ")") +
-                 ". αcr: Faktor auf q,Ed und F,Ed gemeinsam, bei dem der Träger seitlich ausweicht "
+                 (hasPointLoad(c.values.input) ? ". αcr: Faktor auf q,Ed und F,Ed gemeinsam"
+                                               : ". αcr: Faktor auf q,Ed") +
+                 ", bei dem der Träger seitlich ausweicht "
                  "und sich verdreht, nach der Energiemethode mit E = 210000 N/mm² und G = 81000 "
                  "N/mm². Walzprofil mit h/b ≤ 2: Knicklinie b. Ohne Modifikation durch f (auf der "
                  "sicheren Seite).";

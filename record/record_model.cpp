@@ -500,6 +500,26 @@ RecordModel recordModel(const CalculationRecord& record) {
         }
     }
     m.deflectionLimit = "l/" + std::to_string(c.values.input.fmaxteiler);
+    const DesignData& design = c.request.design;
+    const auto bearing = [](const std::optional<double>& s) {
+        return s ? germanNumber(*s) + " mm" : std::string("nicht angegeben");
+    };
+    m.designData = {
+        {"Stahlsorte",
+         std::string(gradeName(design.grade)) +
+             ", fy = " + germanNumber(yieldStrength(design.grade)) + " N/mm²",
+         ""},
+        {m.pointLoad ? "g,k / G,k" : "g,k",
+         germanNumber(design.permanentUniform) + " kN/m" +
+             (m.pointLoad ? " / " + germanNumber(design.permanentPoint) + " kN" : ""),
+         ""},
+        {"Obergurt", design.topFlangeHeld ? "seitlich gehalten" : "nicht seitlich gehalten", ""},
+        {"Lastangriff", loadHeightName(design.loadHeight), ""},
+        {"s,s an A", bearing(design.bearingA), ""},
+        {"s,s an B", bearing(design.bearingB), ""}};
+    if (m.pointLoad) {
+        m.designData.push_back({"s,s unter F", bearing(design.bearingF), ""});
+    }
 
     for (std::size_t i = 0; i < kResultRowCount; ++i) {
         const ResultRow& row = c.view.rows[i];

@@ -128,6 +128,9 @@ struct RecordModel {
     std::array<std::string, 3> sectionTexts;  // "Ix=5700 cm^4", as the input window shows it
     std::array<RecordField, 3> sectionValues; // "Ix", "5700", "cm^4"
     std::vector<RecordField> inputs;          // the load case's boxes, the safety last
+    // The design data the checks to the standard rest on, beside the inputs: grade, permanent
+    // parts, restraint, load height, bearing lengths.
+    std::vector<RecordField> designData;
     std::string deflectionLimit;              // "l/300"
     std::array<RecordRow, kResultRowCount> rows;
 

@@ -30,8 +30,8 @@ const QColor kGreen(0x00, 0xC0, 0x00);
 // decimals line up), then the mark of an inadmissible value.
 constexpr double kValueRightMm = 105;
 constexpr double kMarkMm = 109;
-constexpr double kDrawingWidthMm = 70;
-constexpr double kGapMm = 2.8;
+constexpr double kDrawingWidthMm = 64;
+constexpr double kGapMm = 2.2;
 
 // Lays the record out top to bottom in device pixels, keeping the current height.
 class PageWriter {
@@ -209,12 +209,28 @@ void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
 void paintInputs(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Eingaben"));
     const QFont body = recordFont(kBodyPoints);
+    const double top = page.y;
     const double valueRight = page.mm(kValueRightMm);
     for (const RecordField& input : record.inputs) {
         paintPair(page, 0, valueRight, qtText(input.captionWithUnit()), qtText(input.value), body);
     }
     paintPair(page, 0, valueRight, QStringLiteral("Max. zul. Durchbiegung"),
               qtText(record.deflectionLimit), body);
+    // Beside them, what the design to the standard was given ("Bemessung…").
+    const double inputsBottom = page.y;
+    const QFont small = recordFont(kSmallPoints);
+    const QFont smallBold = recordFont(kSmallPoints, true);
+    const double left = page.mm(kMarkMm + 2);
+    const double valueX = left + page.mm(19);
+    page.y = top - page.lineHeight(smallBold) - page.mm(0.8);
+    page.text(left, page.width(), QStringLiteral("Bemessung"), smallBold);
+    page.y += page.lineHeight(smallBold) + page.mm(0.8);
+    for (const RecordField& field : record.designData) {
+        page.text(left, valueX, qtText(field.caption), small);
+        page.text(valueX, page.width(), qtText(field.value), small);
+        page.y += page.lineHeight(small);
+    }
+    page.y = std::max(page.y, inputsBottom);
 }
 
 void paintResults(PageWriter& page, const RecordModel& record) {
@@ -222,11 +238,11 @@ void paintResults(PageWriter& page, const RecordModel& record) {
     const QFont body = recordFont(kBodyPoints);
     const QFont mark = recordFont(kBodyPoints, true);
     const double valueRight = page.mm(kValueRightMm);
-    const double rowHeight = page.lineHeight(body) + page.mm(0.8);
+    const double rowHeight = page.lineHeight(body) + page.mm(0.5);
     page.rule(0, page.width(), 0.2, kRule);
     for (const RecordRow& row : record.rows) {
         const bool red = row.field.inadmissible;
-        page.y += page.mm(0.4);
+        page.y += page.mm(0.25);
         // The span row without a point load stays greyed and empty, as in the window.
         page.text(0, valueRight, qtText(row.field.captionWithUnit()), body,
                   row.hasValue ? kInk : kGreyed);
@@ -237,7 +253,7 @@ void paintResults(PageWriter& page, const RecordModel& record) {
         if (red) {
             page.text(page.mm(kMarkMm), page.width(), qtText(kInadmissibleMark), mark, kRed);
         }
-        page.y += rowHeight - page.mm(0.4);
+        page.y += rowHeight - page.mm(0.25);
         page.rule(0, page.width(), 0.1, kRule);
     }
 }
@@ -275,7 +291,7 @@ void paintCheckTable(PageWriter& page, const RecordModel& record) {
     page.heading(QStringLiteral("Nachweise"));
     const QFont small = recordFont(kSmallPoints);
     const QFont smallBold = recordFont(kSmallPoints, true);
-    const double line = page.lineHeight(small) * 0.92;
+    const double line = page.lineHeight(small) * 0.88;
     const double columnWidth = (page.width() - page.mm(4)) / 2;
     const double stateWidth = page.mm(21);
     const double top = page.y;

@@ -208,7 +208,7 @@ class TestChecksWindow : public QObject {
         QTest::newRow("girder")
             << kGirder
             << "Leichtestes Profil, das alle untersuchten Nachweise erfüllt: IPB "
-               "360 (nicht untersucht: Lasteinleitung)"
+               "360 (nicht untersucht: Lasteinleitung, Querlast und Biegung unter F)"
             << "Nach dem Urteil der vier Fenster allein: IPB 280\n"
                "Nach DIN EN 1993-1-1 allein: IPB 300"
             << 7;
