@@ -95,6 +95,36 @@ class TestDesignEntries : public QObject {
             QCOMPARE(QString::fromStdString(std::get<DesignRejection>(read).message), message);
         }
     }
+
+    // A permanent part is at most its load; equal is the whole load permanent.
+    void permanentPartAtMostItsLoad_data() {
+        QTest::addColumn<QString>("gk");
+        QTest::addColumn<QString>("Gk");
+        QTest::addColumn<int>("box"); // the one refused, or -1
+        QTest::addColumn<QString>("message");
+        const auto gk = int(DesignBox::PermanentUniform), Gk = int(DesignBox::PermanentPoint);
+        QTest::newRow("g,k above +q") << "20"
+                                      << "" << gk << "davon ständig g,k: höchstens +q = 10 kN/m.";
+        QTest::newRow("g,k equal to +q") << "10"
+                                         << "100" << -1 << "";
+        QTest::newRow("G,k above F") << ""
+                                     << "150" << Gk << "davon ständig G,k: höchstens F = 100 kN.";
+    }
+    void permanentPartAtMostItsLoad() {
+        QFETCH(QString, gk);
+        QFETCH(QString, Gk);
+        QFETCH(int, box);
+        DesignEntries entries;
+        entries[DesignBox::PermanentUniform] = gk.toStdString();
+        entries[DesignBox::PermanentPoint] = Gk.toStdString();
+        entries.pointLoadShown = true;
+        entries.uniformLoad = 10;
+        entries.pointLoad = 100;
+        const auto read = readDesignEntries(entries, {});
+        const auto* refused = std::get_if<DesignRejection>(&read);
+        QCOMPARE(refused ? int(refused->box) : -1, box);
+        QTEST(refused ? QString::fromStdString(refused->message) : QString(), "message");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDesignEntries)

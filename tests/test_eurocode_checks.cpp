@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace ipb;
@@ -212,6 +213,25 @@ class TestEurocodeChecks : public QObject {
         QCOMPARE(section.heading, std::string("Nachweise nach DIN EN 1993-1-1"));
         QCOMPARE(section.results.back(),
                  std::string("DIN EN 1993-1-1 nicht erfüllt: Biegedrillknicken, Durchbiegung"));
+    }
+
+    // +q lowered below its permanent part after the split was given: the whole of +q is
+    // variable, the safe side, and said so. By hand: q,Ed = 1,35·0,601 + 1,5·10 = 15,81135.
+    void loweredLoadTakenAsVariable() {
+        DesignData design;
+        design.permanentUniform = 20;
+        const auto c = workedExample(design);
+        QVERIFY(c);
+        const QString note = "g,k = 20 kN/m ist größer als +q = 10 kN/m: +q ganz veränderlich "
+                             "angesetzt (sichere Seite).";
+        const CheckGroupText& group = c->groups.back();
+        QCOMPARE(group.notes, std::vector<std::string>{note.toStdString()});
+        const RecordModel m = recordModel({c, {}, {}});
+        QVERIFY(std::find(m.method.begin(), m.method.end(), note.toStdString()) != m.method.end());
+        const auto qEd = std::find_if(group.basis.begin(), group.basis.end(),
+                                      [](const WorkedStep& s) { return s.symbol == "q,Ed"; });
+        QVERIFY(qEd != group.basis.end());
+        QVERIFY(std::abs(qEd->result - 15.81135) < 1e-9);
     }
 
     // A held top flange ends the buckling check; without a point load its bearing check is gone

@@ -166,6 +166,26 @@ class TestRecordUnchanged : public QObject {
                 qPrintable(QString("%1 %2, %3").arg(QTest::currentDataTag(), kind, difference)));
         }
     }
+
+    // Every page names all four position fields whole, each at its longest: the header wraps
+    // rather than cutting the engineer's name off; page 1 stays one page.
+    void longPositionFieldsOnEveryPage() {
+        const QString field = QString("Feld mit achtzig Zeichen, ÄÖÜ äöü ß ").repeated(3).left(80);
+        QStringList fields;
+        for (const char* name : {"Bauvorhaben ", "Position ", "Bauteil ", "Bearbeiter "}) {
+            fields << (QString(name) + field).left(80);
+        }
+        Case c = caseAt(1);
+        c.position = fields;
+        const QStringList pages = recordOutputs(c).pdfText.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() > 1);
+        QVERIFY(pages[1].contains("Rechenweg"));
+        for (const QString& page : pages) {
+            for (const QString& f : fields) {
+                QVERIFY2(page.simplified().contains(f.simplified()), qPrintable(f));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TestRecordUnchanged)
