@@ -397,16 +397,24 @@ void paintCheckSection(PageWriter& page, const CheckSection& further) {
             page.y += page.mm(0.4);
         }
     }
-    page.y += page.mm(2);
-    for (const std::string& result : further.results) {
-        page.paragraph(0, page.width(), qtText(result), body);
-    }
-    paintNotes(page, further.notes);
-    page.y += page.mm(2);
-    for (const std::string& assumption : further.closing) {
-        page.paragraph(0, page.width(), qtText(assumption), small);
-        page.y += page.mm(0.6);
-    }
+    // The results, their notes and the closing paragraphs stay together: no page holds only
+    // what closes a group.
+    const auto tail = [&](PageWriter& writer) {
+        writer.y += writer.mm(2);
+        for (const std::string& result : further.results) {
+            writer.paragraph(0, writer.width(), qtText(result), body);
+        }
+        paintNotes(writer, further.notes);
+        writer.y += writer.mm(2);
+        for (const std::string& assumption : further.closing) {
+            writer.paragraph(0, writer.width(), qtText(assumption), small);
+            writer.y += writer.mm(0.6);
+        }
+    };
+    PageWriter measured(page.painter(), true);
+    tail(measured);
+    page.room(measured.y);
+    tail(page);
 }
 
 // Where the footer begins: the text of a page ends above it.
