@@ -190,12 +190,25 @@ class TestChecksWindow : public QObject {
         s.button("FrmPosition", "CmdPositionAbbrechen")->click();
         s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
         QTRY_VERIFY(s.shown("FrmBemessung"));
-        QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(), "S355");
-        QVERIFY(s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
-        for (const char* box : {"TxtStaendigQ", "TxtLagerA"}) {
-            QCOMPARE(s.control<QLineEdit>("FrmBemessung", box)->text(), QString());
-        }
-        s.button("FrmBemessung", "CmdBemessungAbbrechen")->click();
+        // The grade is the engineer's habit; the restraint and the load height are the beam's.
+        const auto startsAfresh = [](Session& session) {
+            QTRY_VERIFY(session.shown("FrmBemessung"));
+            QCOMPARE(session.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(),
+                     "S355");
+            QVERIFY(!session.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
+            QCOMPARE(session.control<QComboBox>("FrmBemessung", "CboLastangriff")->currentText(),
+                     "Obergurt");
+            for (const char* box : {"TxtStaendigQ", "TxtLagerA"}) {
+                QCOMPARE(session.control<QLineEdit>("FrmBemessung", box)->text(), QString());
+            }
+            session.button("FrmBemessung", "CmdBemessungAbbrechen")->click();
+        };
+        startsAfresh(s);
+        setDesign(s, {{"ChkGehalten", "ja"}, {"CboLastangriff", "Untergurt"}});
+        Session restarted;
+        restarted.compute(kUniformPass, 1);
+        restarted.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        startsAfresh(restarted);
     }
 
     // The proposal holds every check; each way of checking alone is named beside it. Where no

@@ -311,7 +311,6 @@ DesignData Program::startingDesign() {
             design.grade = g;
         }
     }
-    design.topFlangeHeld = stored.value(QStringLiteral("Bemessung/ObergurtGehalten")).toBool();
     return design;
 }
 
@@ -334,7 +333,6 @@ void Program::designChanged(const DesignData& design) {
     // with them. The load split and the bearings belong to this beam only.
     QSettings stored = settings();
     stored.setValue(QStringLiteral("Bemessung/Stahlsorte"), QLatin1String(gradeName(design.grade)));
-    stored.setValue(QStringLiteral("Bemessung/ObergurtGehalten"), design.topFlangeHeld);
     if (InputWindow* input = inputWindow.loaded()) {
         input->setDesign(design);
     }
