@@ -26,10 +26,12 @@ CheckResult ec3DeflectionCheck(const CheckContext& c) {
                                       g.value(g.divide(wmax, allowed) * 100), [&] {
                                           return Operands{{{"w", wmax}, {"w,zul", allowed}}};
                                       });
-    out.remark = "w: die genaue größte Durchbiegung unter den charakteristischen Lasten (q mit "
-                 "q0, F), wie unter „Genaue Größtwerte“: w = " +
-                 germanNumber(wmax) + " mm bei x = " + germanNumber(peak.x) + " m. Grenzwert l/" +
-                 germanNumber(n) + " nach Vereinbarung (der Nationale Anhang legt keinen fest).";
+    out.remark = std::string("w: die genaue größte Durchbiegung unter den charakteristischen "
+                             "Lasten (q mit q0") +
+                 (hasPointLoad(c.values.input) ? ", F" : "") +
+                 "), wie unter „Genaue Größtwerte“: w = " + germanNumber(wmax) +
+                 " mm bei x = " + germanNumber(peak.x) + " m. Grenzwert l/" + germanNumber(n) +
+                 " nach Vereinbarung (der Nationale Anhang legt keinen fest).";
     if (!g.ok) {
         return out;
     }

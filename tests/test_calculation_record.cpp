@@ -223,7 +223,9 @@ class TestCalculationRecord : public QObject {
             << QStringList{"Urteil der vier Fenster: OK., Alle Werte zulässig!",
                            "DIN EN 1993-1-1: alle Nachweise erfüllt",
                            "Gesamturteil: alle untersuchten Nachweise erfüllt; nicht untersucht: "
-                           "Lasteinleitung Auflager A, Lasteinleitung Auflager B"}
+                           "Lasteinleitung Auflager A, Lasteinleitung Auflager B",
+                           "Nachweise Urteil der vier Fenster (zul. σ = 330/ν) Biegespannung "
+                           "38,0 % erfüllt"}
             << "erfüllt\tnicht untersucht: Lasteinleitung Auflager A, Lasteinleitung Auflager B";
     }
     void pageOneVerdictOverAllChecks() {

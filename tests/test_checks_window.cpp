@@ -211,6 +211,30 @@ class TestChecksWindow : public QObject {
         startsAfresh(restarted);
     }
 
+    // A permanent part above its load is refused where it is typed; a load lowered below its
+    // part afterwards is taken as wholly variable, and the window of all checks says so.
+    void loadSplitRefusedAndLowered() {
+        Session s;
+        s.compute(kUniformPass, 1);
+        s.expectMessage("Fehler:", "davon ständig g,k: höchstens +q = 10 kN/m.");
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        QTRY_VERIFY(s.shown("FrmBemessung"));
+        s.control<QLineEdit>("FrmBemessung", "TxtStaendigQ")->setText("20");
+        s.button("FrmBemessung", "CmdBemessungOk")->click();
+        QTRY_COMPARE(s.messages.seen.size(), 1);
+        QVERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(s.control<QLineEdit>("FrmBemessung", "TxtStaendigQ")->selectedText(), "20");
+        fillDesignDialog(s, {{"TxtStaendigQ", "5"}});
+        s.button("FrmErgAusg", "CmdReport")->click();
+        s.button("FrmReport", "CmdNeuBerech")->click();
+        s.compute({{"TextInput_plusq", "2"}});
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY(s.shown("FrmNachweise"));
+        QCOMPARE(s.label("FrmNachweise", "LabAnnahmen")->text(),
+                 "g,k = 5 kN/m ist größer als +q = 2 kN/m: +q ganz veränderlich angesetzt "
+                 "(sichere Seite).");
+    }
+
     // The proposal holds every check; each way of checking alone is named beside it. Where no
     // section holds everything, the one on display stays chosen and Enter takes it.
     void sectionChoiceProposesWhatHoldsEverything_data() {

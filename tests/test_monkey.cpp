@@ -332,6 +332,18 @@ class Monkey {
                 pick(2) ? QString::number(pick(200)) : kJunk[pick(int(kJunk.size()))];
             log << QString("  Bemessung…, %1 = '%2'").arg(box->objectName(), text);
             box->setText(text);
+            // The beam's own assumptions too: the restraint and the load height.
+            QWidget* dialog = s.window("FrmBemessung");
+            if (pick(3) == 0) {
+                auto* held = dialog->findChild<QCheckBox*>("ChkGehalten");
+                held->setChecked(!held->isChecked());
+                log << QString("  Bemessung…, ChkGehalten %1").arg(held->isChecked());
+            }
+            if (pick(3) == 0) {
+                const int height = pick(3);
+                dialog->findChild<QComboBox*>("CboLastangriff")->setCurrentIndex(height);
+                log << QString("  Bemessung…, CboLastangriff %1").arg(height);
+            }
             QTest::keyClick(box, pick(3) ? Qt::Key_Return : Qt::Key_Escape);
             if (QWidget* refused = s.window("FrmBemessung")) { // a refused entry keeps it open
                 QTest::keyClick(refused, Qt::Key_Escape);
