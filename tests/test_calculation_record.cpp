@@ -610,7 +610,8 @@ class TestCalculationRecord : public QObject {
         if (file == "command line") {
             s.program.openCheckFile(path);
         } else {
-            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, const QString& filter) {
+            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, const QString&,
+                                             const QString& filter) {
                 return filter == "PDF-Dokumente (*.pdf)" ? path : QString();
             };
             QTest::keyClick(activate(s, "FrmStart"), Qt::Key_O, Qt::ControlModifier);

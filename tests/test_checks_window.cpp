@@ -31,7 +31,7 @@ class TestChecksWindow : public QObject {
 
   private slots:
     void initTestCase() { useGermanLocale(); }
-    // The steel grade and restraint one test chose are remembered; the next starts afresh.
+    // The steel grade one test chose is remembered; the next starts afresh.
     void init() { QSettings("ipbtraeger", "ipbtraeger").clear(); }
 
     void everySurfaceSaysWhatFails_data() {
@@ -135,8 +135,8 @@ class TestChecksWindow : public QObject {
         QVERIFY(!s.shown("FrmNachweise"));
     }
 
-    // "Zurück" starts a new beam: its position and member, its load split and bearings go; the
-    // project, the engineer, the steel grade and the restraint stay.
+    // "Zurück" starts a new beam: its position and member, its restraint, its load split and
+    // bearings go; the project, the engineer and the steel grade stay.
     void backStartsANewBeam() {
         Session s;
         s.compute(kGirder, 2, kGirderRow);
@@ -170,7 +170,8 @@ class TestChecksWindow : public QObject {
         s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
         QTRY_VERIFY(s.shown("FrmBemessung"));
         QCOMPARE(s.control<QComboBox>("FrmBemessung", "CboStahlsorte")->currentText(), "S355");
-        QVERIFY(s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
+        // The restraint is the beam's own: a new beam starts with its top flange free.
+        QVERIFY(!s.control<QCheckBox>("FrmBemessung", "ChkGehalten")->isChecked());
         for (const char* box : {"TxtStaendigQ", "TxtLagerA"}) {
             QCOMPARE(s.control<QLineEdit>("FrmBemessung", box)->text(), QString());
         }
