@@ -5,8 +5,6 @@
 
 #include <QTest>
 
-#include <cstring>
-
 using namespace ipb;
 
 Q_DECLARE_METATYPE(DesignData)
@@ -96,39 +94,6 @@ class TestDesignEntries : public QObject {
             QCOMPARE(int(std::get<DesignRejection>(read).box), box);
             QCOMPARE(QString::fromStdString(std::get<DesignRejection>(read).message), message);
         }
-    }
-
-    // A figure as its box shows it, and that text read again: the same double to the bit, or a
-    // figure the box cannot show, which is refused.
-    void figuresShowAsTheyWereGiven_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("shown"); // empty: not showable
-        QTest::newRow("0,00001, not 1E-05") << 1e-5 << "0,00001";
-        QTest::newRow("100,33333333, eleven digits") << 100.33333333 << "100,33333333";
-        QTest::newRow("1000") << 1000.0 << "1000";
-        QTest::newRow("0") << 0.0 << "0";
-        QTest::newRow("0.1 + 0.2, seventeen digits") << 0.1 + 0.2 << "0,30000000000000004";
-        QTest::newRow("5e-324, 326 characters") << 5e-324 << "";
-        QTest::newRow("1e-20, 22 characters") << 1e-20 << "0,00000000000000000001";
-        QTest::newRow("1e-30, 32 characters") << 1e-30 << "";
-    }
-    void figuresShowAsTheyWereGiven() {
-        QFETCH(double, value);
-        QFETCH(QString, shown);
-        QCOMPARE(showableFigure(value), !shown.isEmpty());
-        if (shown.isEmpty()) {
-            DesignEntries entries;
-            entries[DesignBox::BearingA] = figureText(value, ',');
-            QVERIFY(std::holds_alternative<DesignRejection>(readDesignEntries(entries, {})));
-            return;
-        }
-        QCOMPARE(QString::fromStdString(figureText(value, ',')), shown);
-        DesignEntries entries;
-        entries[DesignBox::BearingA] = figureText(value, '.');
-        const auto read = readDesignEntries(entries, {});
-        QVERIFY(std::holds_alternative<DesignData>(read));
-        const double again = *std::get<DesignData>(read).bearingA;
-        QVERIFY(std::memcmp(&again, &value, sizeof value) == 0);
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include "check_elements.h"
 #include "check_request.h"
-#include "position_text.h"
 #include "record_opening.h"
 #include "record_packet.h"
 #include "record_packet_reader.h"
@@ -12,8 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <limits>
+#include <cmath>
 #include <random>
 
 #include <sys/stat.h>
@@ -21,8 +19,6 @@
 using namespace ipb;
 
 Q_DECLARE_METATYPE(FiledCheck)
-using Change = std::function<void(FiledCheck&)>;
-Q_DECLARE_METATYPE(Change)
 
 namespace {
 
@@ -193,12 +189,8 @@ class TestRecordPacket : public QObject {
             << tampered("<ipb:TextInput_F>",
                         "<ipb:TextInput_l>1</ipb:TextInput_l><ipb:TextInput_F>")
             << damaged;
-        QTest::newRow("a box holding what its keys refuse")
+        QTest::newRow("a box holding a character its keys refuse")
             << tampered(">50</ipb:TextInput_F", ">5a</ipb:TextInput_F") << damaged;
-        QTest::newRow("noncharacter U+FDD0 in a position field")
-            << tampered("</ipb:LoadCase>",
-                        "</ipb:LoadCase><ipb:Bauteil>Tr\xEF\xB7\x90ger</ipb:Bauteil>")
-            << damaged;
         QTest::newRow("a bearing length its box cannot show")
             << tampered(">100</ipb:BearingLengthB", ">5e-324</ipb:BearingLengthB") << damaged;
         QTest::newRow("entity") << tampered("<ipb:TextInput_F>50", "<ipb:TextInput_F>&ext;")
@@ -237,188 +229,36 @@ class TestRecordPacket : public QObject {
         }
     }
 
-    // One rule for a position field wherever it comes from: one line of printable characters,
-    // trimmed, at most 80 UTF-16 units.
-    void positionFieldsAreCleaned_data() {
-        QTest::addColumn<QByteArray>("given");
-        QTest::addColumn<QByteArray>("filed");
-        QTest::newRow("kept") << QByteArray("Büro \"Ölmühle\" & Söhne")
-                              << QByteArray("Büro \"Ölmühle\" & Söhne");
-        QTest::newRow("lines and a tab become blanks, trimmed")
-            << QByteArray("\tZeile1\nZeile2\r\nZeile3\xE2\x80\xA8 ")
-            << QByteArray("Zeile1 Zeile2  Zeile3");
-        QTest::newRow("controls dropped") << QByteArray("A\x01\x1B\x7F\xC2\x9F"
-                                                        "B")
-                                          << QByteArray("AB");
-        QTest::newRow("noncharacters dropped")
-            << QByteArray("5\xEF\xBF\xBF\xEF\xBF\xBE\xEF\xB7\x90\xEF\xB7\xAF\xF0\x9F\xBF\xBE\xF4"
-                          "\x8F\xBF\xBF"
-                          "6")
-            << QByteArray("56");
-        QTest::newRow("around the noncharacters kept")
-            << QByteArray("\xEF\xB7\x8F\xEF\xB7\xB0\xEF\xBF\xBD")
-            << QByteArray("\xEF\xB7\x8F\xEF\xB7\xB0\xEF\xBF\xBD");
-        QTest::newRow("broken UTF-8 and an encoded surrogate dropped")
-            << QByteArray("a\xFF\xC0\xAF\xED\xA0\x80\xE2\x82"
-                          "b")
-            << QByteArray("ab");
-        QTest::newRow("200 characters cut to 80") << QByteArray(200, 'x') << QByteArray(80, 'x');
-        QTest::newRow("a pair not split at 80 units")
-            << QByteArray(79, 'x') + "\xF0\x9F\x98\x80" << QByteArray(79, 'x');
-        QTest::newRow("cut, then trimmed") << QByteArray(79, 'x') + " y" << QByteArray(79, 'x');
-    }
-    void positionFieldsAreCleaned() {
-        QFETCH(QByteArray, given);
-        QTEST(QByteArray::fromStdString(positionField(given.toStdString())), "filed");
-        QVERIFY(printableText(positionField(given.toStdString())));
-    }
-
-    // What the reader would refuse is never written: no packet, and the entry that would not
-    // come back named for the "Fehler:" message of saving.
-    void writerRefusesWhatItsReaderRefuses_data() {
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<QString>("entry");
-        const auto box = [](InputField f, std::string text) {
-            return Change([f, text](FiledCheck& c) { c.request.texts[f] = text; });
-        };
-        QTest::newRow("+q: 5 and a pasted U+FFFF")
-            << box(InputField::plusq, "5\xEF\xBF\xBF") << "+q";
-        QTest::newRow("safety: a pasted letter")
-            << box(InputField::sic, "1,5a") << "Mindestsicherheit";
-        QTest::newRow("Position: U+FFFF")
-            << Change([](FiledCheck& c) { c.position.position = "3\xEF\xBF\xBF"; }) << "Position";
-        QTest::newRow("Bauvorhaben from the settings: 200 characters, a line break, a tab")
-            << Change([](FiledCheck& c) {
-                   c.position.bauvorhaben = std::string(200, 'x') + "Zeile1\nZeile2\t";
-               })
-            << "Bauvorhaben";
-        QTest::newRow("Bearbeiter: an unpaired surrogate as UTF-8")
-            << Change([](FiledCheck& c) { c.position.bearbeiter = "M\xED\xA0\x80"; })
-            << "Bearbeiter";
-        QTest::newRow("g,k beyond its range")
-            << Change([](FiledCheck& c) { c.request.design.permanentUniform = 250.5; })
-            << "davon ständig g,k";
-        QTest::newRow("s,s at A: 5e-324, more digits than the box shows")
-            << Change([](FiledCheck& c) { c.request.design.bearingA = 5e-324; })
-            << "Lagerlänge s,s am Auflager A";
-        QTest::newRow("s,s under F: not a number") << Change([](FiledCheck& c) {
-            c.request.design.bearingF = std::numeric_limits<double>::quiet_NaN();
-        }) << "Lagerlänge s,s unter F";
-        QTest::newRow("time: hour 24")
-            << Change([](FiledCheck& c) { c.calculatedAt.hour = 24; }) << "Zeit der Rechnung";
-    }
-    void writerRefusesWhatItsReaderRefuses() {
-        QFETCH(Change, change);
-        QFETCH(QString, entry);
-        FiledCheck c = check(true, 3, 300, {"Schule", "3", "Unterzug", "M. Weber"});
-        change(c);
-        const CheckPacket p = writeCheckPacket(c, "Trägerberechnung", "ipbtraeger 1.0.0");
-        QVERIFY(p.packet.empty());
-        QCOMPARE(QString::fromStdString(p.refusal),
-                 "„" + entry +
-                     "“ lässt sich nicht so in der Datei ablegen, dass die Rechnung wieder zu "
-                     "öffnen ist.");
-    }
-
-    // Random checks of any text and figure: each one written reads back as the same filed
-    // check, or the writer refuses it.
+    // Random checks of any text (noncharacters, controls, broken bytes, what a box refuses) and
+    // figures at and beyond every range: written, each reads back as the same filed check, or the
+    // writer refuses it and says why.
     void writtenReadsBackOrIsRefused() {
         std::mt19937 rng(20261208);
-        const auto pick = [&](std::size_t n) { return std::size_t(rng() % n); };
-        const char32_t odd[] = {0,       9,       10,       13,     0x1F,   0x7F,   0x85,
-                                0xA0,    0xAD,    0x2028,   0xD7FF, 0xE000, 0xFDCF, 0xFDD0,
-                                0xFDEF,  0xFDF0,  0xFEFF,   0xFFFD, 0xFFFE, 0xFFFF, 0x10000,
-                                0x1FFFE, 0x1F600, 0x10FFFF, U'&',   U'<',   U']',   U'ß'};
-        const auto utf8 = [](char32_t c, std::string& out) {
-            if (c < 0x80) {
-                out += char(c);
-            } else if (c < 0x800) {
-                out += {char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
-            } else if (c < 0x10000) {
-                out +=
-                    {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-            } else {
-                out += {char(0xF0 | c >> 18), char(0x80 | (c >> 12 & 0x3F)),
-                        char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-            }
-        };
-        const auto text = [&](std::size_t most) {
-            std::string t;
-            for (std::size_t n = pick(most + 1); n > 0; --n) {
-                switch (pick(4)) {
-                case 0:
-                    utf8(odd[pick(std::size(odd))], t);
-                    break;
-                case 1:
-                    t += "0123456789,. -E"[pick(15)];
-                    break;
-                case 2:
-                    t += char(pick(256)); // any byte, broken UTF-8 among them
-                    break;
-                default:
-                    utf8(char32_t(pick(0x110000)), t);
-                }
+        const QList<QByteArray> odd = QByteArray("\xEF\xBF\xBF|\xEF\xB7\x90|\xF0\x9F\xBF\xBE|"
+                                                 "\xED\xA0\x80|\a|\n|\t|\xC2\x85|\xFF|&|-|E")
+                                          .split('|');
+        const auto text = [&](unsigned most) {
+            std::string t = std::to_string(rng() % 100); // mostly what the windows give
+            for (unsigned n = rng() % 8 ? 0 : rng() % (most + 1); n > 0; --n) {
+                t += odd[rng() % odd.size()].toStdString();
             }
             return t;
         };
-        const double edges[] = {0,
-                                -0.0,
-                                1e-5,
-                                5e-324,
-                                0.1 + 0.2,
-                                100.33333333,
-                                249.999999999,
-                                250,
-                                250.0000001,
-                                1000,
-                                1000.5,
-                                10000,
-                                1e300,
-                                -1,
-                                std::numeric_limits<double>::infinity(),
-                                std::numeric_limits<double>::quiet_NaN()};
-        // Mostly what the windows give, now and then anything: every check has a few entries
-        // at the edge.
-        const auto wild = [&] { return pick(8) == 0; };
-        const auto figure = [&] {
-            return wild()    ? edges[pick(std::size(edges))]
-                   : pick(2) ? std::uniform_real_distribution<double>(0, 250)(rng)
-                             : double(pick(250));
-        };
-        const auto field = [&] { return wild() ? text(90) : pick(2) ? "Schule Nord" : ""; };
-        int refused = 0, readBack = 0;
+        const double edges[] = {0, 99, -0.0, 1e-5, 5e-324, 0.1 + 0.2, 250, 250.0001, 1000.5, NAN};
+        int refused = 0;
         for (int i = 0; i < 4000; ++i) {
-            InputTexts typed;
-            for (std::string& t : typed.text) {
-                t = wild() ? text(7) : std::to_string(pick(100));
-            }
-            FiledCheck c{checkRequest(pick(2) ? LoadCase::PointLoad : LoadCase::UniformLoad,
-                                      SectionId{pick(12)}, DeflectionLimit(pick(2) ? 300 : 1000),
-                                      typed),
-                         {field(), field(), field(), field()},
-                         {2026, 12, 8, 14, 30, wild() ? 60 : int(pick(60))}};
-            DesignData& d = c.request.design;
-            d.grade = kSteelGrades[pick(3)];
-            d.permanentUniform = figure();
-            d.permanentPoint = figure();
-            d.topFlangeHeld = pick(2) == 0;
-            for (std::optional<double>* s : {&d.bearingA, &d.bearingB, &d.bearingF}) {
-                *s = pick(2) ? std::optional(figure()) : std::nullopt;
-            }
-            c.request.held = {1, 2, 3, 4, 5, 6, 7}; // not filed
+            FiledCheck c = check(rng() % 2, rng() % 12, 500, {text(90), text(90), "", text(4)});
+            std::generate(c.request.texts.text.begin(), c.request.texts.text.end(),
+                          [&] { return text(6); });
+            c.request.design.permanentUniform = edges[rng() % 10];
+            c.request.design.bearingB = edges[rng() % 10];
             const CheckPacket p = writeCheckPacket(c, "Trägerberechnung", "ipbtraeger");
-            if (!p.refusal.empty()) {
-                QVERIFY(p.packet.empty());
-                ++refused;
-                continue;
-            }
-            const QByteArray pdf = pdfAround(p.packet);
-            const PacketReading read = readCheckPacket({pdf.constData(), std::size_t(pdf.size())});
-            QVERIFY2(read.check && *read.check == filedPart(c), p.packet.c_str());
-            ++readBack;
+            QCOMPARE(p.packet.empty(), p.refusal.starts_with("„"));
+            const PacketReading read = readCheckPacket(p.packet);
+            QVERIFY(p.packet.empty() || (read.check && *read.check == filedPart(c)));
+            refused += p.packet.empty();
         }
-        QVERIFY2(refused > 500 && readBack > 500,
-                 qPrintable(QString("%1 refused, %2 read back").arg(refused).arg(readBack)));
+        QVERIFY(refused > 500 && refused < 3500);
     }
 };
 
