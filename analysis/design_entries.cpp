@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -48,6 +49,29 @@ std::string topText(double top) {
 
 } // namespace
 
+std::string figureText(double value, char decimalSeparator) {
+    // The shortest fixed form that reads back exactly; the largest double has 309 digits and the
+    // smallest 1074 decimals at most 770 of which are significant, so this always fits.
+    char text[1100];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    std::string shown(text, end.ptr);
+    std::replace(shown.begin(), shown.end(), '.', decimalSeparator);
+    return shown;
+}
+
+bool showableFigure(double value) {
+    return std::isfinite(value) && figureText(value, ',').size() <= kDesignBoxLength;
+}
+
+std::optional<SteelGrade> gradeNamed(std::string_view name) {
+    for (const SteelGrade g : kSteelGrades) {
+        if (name == gradeName(g)) {
+            return g;
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries& entries,
                                                             const DesignData& before) {
     std::array<std::optional<double>, kDesignBoxCount> value;
@@ -65,7 +89,7 @@ std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries&
             std::replace(point.begin(), point.end(), ',', '.');
             value[i] = numberFromText(point);
         }
-        if (!value[i] || !(*value[i] >= 0 && *value[i] <= rule.top)) {
+        if (!value[i] || !(*value[i] >= 0 && *value[i] <= rule.top) || !showableFigure(*value[i])) {
             return DesignRejection{box, std::string(rule.name) + ": bitte eine Zahl von 0 bis " +
                                             topText(rule.top) + " " + std::string(rule.unit) +
                                             " eingeben."};

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace ipb {
@@ -36,9 +38,26 @@ struct DesignRejection {
     std::string message;
 };
 
+// The longest text a box of the dialog takes: room for the seventeen digits of any double from
+// 0,001 up, so a figure the program wrote itself always shows whole.
+inline constexpr std::size_t kDesignBoxLength = 24;
+
+// A figure as the dialog's box shows it: positional notation with the digits the value was
+// given and no more (the shortest that reads back to the same double), never an exponent:
+// 0.00001 is "0,00001", 100.33333333 "100,33333333". Expects a finite value.
+std::string figureText(double value, char decimalSeparator);
+// Whether the box can show the figure whole, within kDesignBoxLength characters. Only such a
+// figure is taken, from the dialog and from a packet alike, so that "OK" on an unchanged dialog
+// files what was there: 5e-324 would need 326 characters and is refused.
+bool showableFigure(double value);
+
+// The grade of this name ("S235", "S275", "S355"), nothing for any other text.
+std::optional<SteelGrade> gradeNamed(std::string_view name);
+
 // Reads the entries in the order of the boxes. A box takes a plain figure with a decimal comma
 // or point and no sign or exponent, within its range; an empty box is no permanent part or no
-// bearing length. A permanent part is at most its load ("davon ständig g,k: höchstens +q = 10
+// bearing length. A figure the box could not show again (see showableFigure) is refused like
+// one out of range. A permanent part is at most its load ("davon ständig g,k: höchstens +q = 10
 // kN/m."). What is not asked (the point-load boxes without a point load) stays as it was
 // `before`.
 std::variant<DesignData, DesignRejection> readDesignEntries(const DesignEntries& entries,

@@ -1,7 +1,9 @@
 // Reads any bytes as a record file the engineer opens: the scan for XMP packets and the XML
 // reading of the program's own. It must never crash, never read past the bytes, and whatever it
-// accepts must be a check the windows can show, which written again reads back the same.
+// accepts must be a check the windows can show, which written again reads back the same and
+// writes once more to the same bytes: the writer never refuses what its reader took.
 
+#include "design_entries.h"
 #include "record_packet.h"
 #include "record_packet_reader.h"
 #include "section_table.h"
@@ -45,10 +47,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         request.texts.isVisible(InputField::l) == request.pointLoad()) {
         broken("boxes of the other load case");
     }
-    const std::string again = checkPacket(check, "Titel", "ipbtraeger");
-    const PacketReading reread = readCheckPacket(again);
+    const DesignData& d = request.design;
+    for (const std::optional<double> figure :
+         {std::optional(d.permanentUniform), std::optional(d.permanentPoint), d.bearingA,
+          d.bearingB, d.bearingF}) {
+        if (figure && !showableFigure(*figure)) {
+            broken("a design figure its box cannot show");
+        }
+    }
+    const CheckPacket again = writeCheckPacket(check, "Titel", "ipbtraeger");
+    if (again.packet.empty() || !again.refusal.empty()) {
+        broken("the writer refuses a check its reader took");
+    }
+    const PacketReading reread = readCheckPacket(again.packet);
     if (!reread.check || !(*reread.check == check)) {
         broken("written again, the check reads back differently");
+    }
+    if (checkPacket(*reread.check, "Titel", "ipbtraeger") != again.packet) {
+        broken("read back and written once more, the packet is not the same");
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "check_elements.h"
 
+#include "design_entries.h"
 #include "number_text.h"
+#include "position_text.h"
 #include "record_packet_names.h"
 #include "section_table.h"
 
@@ -77,11 +79,19 @@ bool readLimit(std::string_view text, FiledCheck& c) {
 }
 
 // A box of the load case, as typed; the boxes it hides are not written and must not be there.
+// It holds only what the box takes from the keys (digits, comma, point) within its length: a
+// text the input window would change on its way in is not the beam that was filed.
 template <InputField Field> Text writeBox(const FiledCheck& c) {
     return c.request.texts.isVisible(Field) ? Text(c.request.texts[Field]) : Text();
 }
 template <InputField Field> bool readBox(std::string_view text, FiledCheck& c) {
-    if (!boxShown(c.request.loadCase, Field) || boxUnits(text) > std::size_t(boxLength(Field))) {
+    const auto typed = [](char ch) {
+        const int code = static_cast<unsigned char>(ch);
+        return code != 0 && code != kBackspaceCode && code != kEnterCode &&
+               keptCharacter(Field, code) == code;
+    };
+    if (!boxShown(c.request.loadCase, Field) || boxUnits(text) > std::size_t(boxLength(Field)) ||
+        !std::all_of(text.begin(), text.end(), typed)) {
         return false;
     }
     c.request.texts[Field] = text;
@@ -134,8 +144,9 @@ template <auto Member> Text writeFigure(const FiledCheck& c) {
         return value ? Text(plainNumber(*value)) : Text();
     }
 }
-// A plain number in the C locale with nothing around it, as written, and within the range the
-// design dialog admits: a figure no engineer could have entered is a damaged packet, not a beam.
+// A plain number in the C locale with nothing around it, as written, within the range the
+// design dialog admits and short enough for its box to show: a figure no engineer could have
+// entered is a damaged packet, not a beam.
 template <auto Member> bool readFigure(std::string_view text, FiledCheck& c) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -147,24 +158,20 @@ template <auto Member> bool readFigure(std::string_view text, FiledCheck& c) {
     DesignData alone;
     alone.*Member = value;
     c.request.design.*Member = value;
-    return validDesignData(alone);
+    return validDesignData(alone) && showableFigure(value);
 }
 
 template <std::string PositionFields::*Field> Text writePosition(const FiledCheck& c) {
     const std::string& text = c.position.*Field;
     return !text.empty() ? Text(text) : Text();
 }
-// As the position dialog would hold it: one line, blanks at both ends dropped.
+// As the position dialog would hold it: blanks at both ends dropped, and then a line the
+// position fields' cleaning leaves as it is.
 template <std::string PositionFields::*Field>
 bool readPosition(std::string_view text, FiledCheck& c) {
     const std::string_view line = trimmedText(text);
-    if (boxUnits(line) > std::size_t(kPositionFieldLength) ||
-        std::any_of(line.begin(), line.end(),
-                    [](char ch) { return static_cast<unsigned char>(ch) < 0x20; })) {
-        return false;
-    }
     c.position.*Field = line;
-    return true;
+    return positionField(line) == line;
 }
 
 // "2026-12-08T14:30:05", nothing else.
@@ -234,6 +241,24 @@ static_assert(std::size(kElements) == 3 + kInputFieldCount + 8 + 4 + 1);
 
 std::span<const CheckElement> checkElements() {
     return kElements;
+}
+
+FiledCheck filedPart(const FiledCheck& check) {
+    FiledCheck filed;
+    filed.request.loadCase = check.request.loadCase;
+    filed.request.section = check.request.section;
+    filed.request.limit = check.request.limit;
+    showLoadCaseBoxes(filed.request.texts, filed.request.loadCase);
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        if (filed.request.texts.isVisible(field) && check.request.texts.isVisible(field)) {
+            filed.request.texts[field] = check.request.texts[field];
+        }
+    }
+    filed.request.design = check.request.design;
+    filed.position = check.position;
+    filed.calculatedAt = check.calculatedAt;
+    return filed;
 }
 
 std::optional<FiledCheck> filedCheckFrom(std::span<const std::optional<std::string>> texts) {

@@ -27,6 +27,11 @@ struct CheckElement {
 // limit, the six boxes, the design data, the four position fields, the time.
 std::span<const CheckElement> checkElements();
 
+// What of a check its packet carries: the load case, section, limit, the texts of the boxes
+// its load case shows, the design data, the position and the time. Not what the hidden boxes
+// hold nor the separator of the locale: a check read back has the defaults there.
+FiledCheck filedPart(const FiledCheck& check);
+
 // The check from the texts read back, one for each element of checkElements() in its order
 // (nothing for one the packet does not hold); nothing when a required one is missing or one
 // breaks its rule.

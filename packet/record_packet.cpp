@@ -1,10 +1,12 @@
 #include "record_packet.h"
 
 #include "check_elements.h"
+#include "position_text.h"
 #include "record_packet_names.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ipb {
 namespace {
@@ -53,10 +55,91 @@ std::string element(std::string_view name, std::string_view text) {
     return "   <" + tag + ">" + escaped(text) + "</" + tag + ">\n";
 }
 
+// An element as the engineer knows it from the windows; one without a caption here goes by its
+// name in the packet.
+std::string caption(std::string_view name) {
+    static constexpr std::pair<std::string_view, std::string_view> kCaptions[] = {
+        {kLoadCaseName, "Lastfall"},
+        {kSectionName, "Profil"},
+        {kLimitName, "zulässige Durchbiegung"},
+        {kBoxNames[0], "F"},
+        {kBoxNames[1], "+q"},
+        {kBoxNames[2], "la"},
+        {kBoxNames[3], "lb"},
+        {kBoxNames[4], "l"},
+        {kBoxNames[5], "Mindestsicherheit"},
+        {kSteelGradeName, "Stahlsorte"},
+        {kTopFlangeHeldName, "Obergurt seitlich gehalten"},
+        {kPermanentUniformName, "davon ständig g,k"},
+        {kPermanentPointName, "davon ständig G,k"},
+        {kBearingLengthAName, "Lagerlänge s,s am Auflager A"},
+        {kBearingLengthBName, "Lagerlänge s,s am Auflager B"},
+        {kBearingLengthFName, "Lagerlänge s,s unter F"},
+        {kBauvorhabenName, "Bauvorhaben"},
+        {kPositionName, "Position"},
+        {kBauteilName, "Bauteil"},
+        {kBearbeiterName, "Bearbeiter"},
+        {kTimeName, "Zeit der Rechnung"},
+    };
+    for (const auto& [element, text] : kCaptions) {
+        if (element == name) {
+            return std::string(text);
+        }
+    }
+    return std::string(name);
+}
+
+std::string refusalOf(std::string_view what) {
+    return "„" + std::string(what) +
+           "“ lässt sich nicht so in der Datei ablegen, dass die Rechnung wieder zu öffnen ist.";
+}
+
+// Why the reader would not give the check back from these texts, empty when it would: the
+// first element it would refuse, or whose text a check read back would not write again.
+std::string unreadable(const FiledCheck& check,
+                       const std::vector<std::optional<std::string>>& texts) {
+    const std::span<const CheckElement> elements = checkElements();
+    if (const std::optional<FiledCheck> read = filedCheckFrom(texts);
+        read && *read == filedPart(check)) {
+        return {};
+    }
+    FiledCheck probe;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const CheckElement& e = elements[i];
+        if (texts[i] ? !e.read(*texts[i], probe) : e.required) {
+            return refusalOf(caption(e.name));
+        }
+    }
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (elements[i].write(probe) != texts[i] ||
+            elements[i].write(filedPart(check)) != texts[i]) {
+            return refusalOf(caption(elements[i].name));
+        }
+    }
+    return refusalOf("Trägerberechnung");
+}
+
 } // namespace
 
 std::string checkPacket(const FiledCheck& check, std::string_view title,
                         std::string_view creatorTool) {
+    return writeCheckPacket(check, title, creatorTool).packet;
+}
+
+CheckPacket writeCheckPacket(const FiledCheck& check, std::string_view title,
+                             std::string_view creatorTool) {
+    std::vector<std::optional<std::string>> texts;
+    for (const CheckElement& e : checkElements()) {
+        texts.push_back(e.write(check));
+    }
+    if (std::string refusal = unreadable(check, texts); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    // The title and the program are not read back, but a character XML cannot hold there would
+    // spoil the whole packet.
+    if (!printableText(title) || !printableText(creatorTool)) {
+        return {{}, refusalOf("Titel")};
+    }
     const PositionFields& p = check.position;
     std::string packet =
         // The begin attribute holds the byte order mark, as XMP packets do.
@@ -82,16 +165,17 @@ std::string checkPacket(const FiledCheck& check, std::string_view title,
               "  </rdf:Description>\n"
               "  <rdf:Description rdf:about=\"\" xmlns:" +
               std::string(kPacketPrefix) + "=\"" + std::string(kPacketNamespace) + "\">\n";
-    for (const CheckElement& e : checkElements()) {
-        if (const std::optional<std::string> text = e.write(check)) {
-            packet += element(e.name, *text);
+    const std::span<const CheckElement> elements = checkElements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (texts[i]) {
+            packet += element(elements[i].name, *texts[i]);
         }
     }
     packet += "  </rdf:Description>\n"
               " </rdf:RDF>\n"
               "</x:xmpmeta>\n"
               "<?xpacket end=\"r\"?>";
-    return packet;
+    return {std::move(packet), {}};
 }
 
 } // namespace ipb

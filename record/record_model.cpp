@@ -632,7 +632,9 @@ RecordModel recordModel(const CalculationRecord& record) {
         }
     }
 
-    m.checkPacket = checkPacket(filedCheck(record), m.pdfTitle, m.programTitle);
+    CheckPacket packet = writeCheckPacket(filedCheck(record), m.pdfTitle, m.programTitle);
+    m.checkPacket = std::move(packet.packet);
+    m.packetRefusal = std::move(packet.refusal);
     return m;
 }
 

@@ -117,7 +117,8 @@ struct RecordModel {
     // "Bauvorhaben: Schule · Position: 3 · Bauteil: Unterzug · Bearbeiter: M. Weber", the set
     // fields only; empty when none is set.
     std::string positionLine;
-    std::string checkPacket; // the XMP packet the PDF carries: the check, to be opened again
+    std::string checkPacket;   // the XMP packet the PDF carries: the check, to be opened again
+    std::string packetRefusal; // why there is no packet; such a record is not saved
 
     bool pointLoad = false;
     std::string loadCaseName;

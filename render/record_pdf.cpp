@@ -111,6 +111,10 @@ QString writeWhole(QIODevice& device, const QByteArray& bytes) {
 
 QString writeRecordPdfFile(const QString& path, const RecordModel& record,
                            const QPageLayout& layout) {
+    // A record is saved to be opened again: without its check it is not saved at all.
+    if (!record.packetRefusal.empty()) {
+        return qtText(record.packetRefusal);
+    }
     // The whole PDF first: the PDF writer takes no notice of a write that fails.
     QByteArray pdf;
     QBuffer buffer(&pdf);

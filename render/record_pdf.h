@@ -25,8 +25,8 @@ QString writeWhole(QIODevice& device, const QByteArray& bytes);
 
 // Saves the record's PDF at path in this page layout: the pages are drawn in memory first, then
 // written beside the file's place and renamed over it only when every byte is on the disk. An
-// existing file stays as it was otherwise, and no stray file is left. Empty when saved,
-// otherwise the reason in German.
+// existing file stays as it was otherwise, and no stray file is left. A record whose check its
+// packet refused is not written. Empty when saved, otherwise the reason in German.
 QString writeRecordPdfFile(const QString& path, const RecordModel& record,
                            const QPageLayout& layout);
 

@@ -1,6 +1,7 @@
 // The calculation record: saved as PDF, printed and copied from the real results and report
 // windows after calculations typed into the input window. PDFs are read back with poppler.
 
+#include "check_elements.h"
 #include "gui_session.h"
 #include "record_dialogs.h"
 #include "record_opening.h"
@@ -21,6 +22,8 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -642,7 +645,8 @@ class TestCalculationRecord : public QObject {
         if (file == "command line") {
             s.program.openCheckFile(path);
         } else {
-            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, const QString& filter) {
+            ipb::askOpenPdfFileName = [path](QWidget*, const QString&, const QString&,
+                                             const QString& filter) {
                 return filter == "PDF-Dokumente (*.pdf)" ? path : QString();
             };
             QTest::keyClick(activate(s, "FrmStart"), Qt::Key_O, Qt::ControlModifier);
@@ -680,6 +684,91 @@ class TestCalculationRecord : public QObject {
         answerSaveWith(dir.filePath("again.pdf"));
         QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFileInfo(proposed).fileName().startsWith("Pos_3_"));
+    }
+
+    // Every record it writes, the program opens again. Pasted over "1" in +q, typed into
+    // "Position" or read from the settings (a FIFO in their place): saved, each check opens
+    // as the one on display, its top flange free; the next save starts in the same folder.
+    void savedChecksOpenAgain_data() {
+        QTest::addColumn<QStringList>("row"); // pasted, +q then, "Position", settings, Bauvorhaben
+        QTest::newRow("+q: 5 and U+FFFF") << QStringList{"5\uFFFF", "5", "", "", ""};
+        QTest::newRow("+q: a minus refuses the paste") << QStringList{"-3", "1", "", "", ""};
+        QTest::newRow("Position: U+FFFF, a control") << QStringList{"1", "1", "3\uFFFF\a", "", ""};
+        QTest::newRow("settings: 214 characters, a line break, ObergurtGehalten=garbage")
+            << QStringList{"1", "1", "",
+                           "[Bemessung]\nObergurtGehalten=garbage\n[Position]\nBauvorhaben="
+                           "\"Zeile1\\nZeile2\\t" +
+                               QString(200, 'x') + "\"\n",
+                           "Zeile1 Zeile2 " + QString(66, 'x')};
+        QTest::newRow("settings: a FIFO") << QStringList{"1", "1", "", "FIFO", ""};
+    }
+    void savedChecksOpenAgain() {
+        QFETCH(QStringList, row);
+        const QString conf = home.filePath(".config/ipbtraeger/ipbtraeger.conf");
+        QFile::remove(conf); // what the tests before left
+        QDir().mkpath(QFileInfo(conf).path());
+        if (row[3] == "FIFO") {
+            QVERIFY(::mkfifo(QFile::encodeName(conf).constData(), 0600) == 0);
+        } else if (QFile file(conf); !row[3].isEmpty() && file.open(QIODevice::WriteOnly)) {
+            file.write(row[3].toUtf8());
+        }
+        Session s;
+        s.chooseLoadCase(1);
+        s.type("TextInput_plusq", "1");
+        s.box("TextInput_plusq")->selectAll();
+        QGuiApplication::clipboard()->setText(row[0]);
+        QTest::keyClick(s.box("TextInput_plusq"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s.box("TextInput_plusq")->text(), row[1]);
+        s.compute({{"TextInput_l", "6"}, {"TextInput_nue", "1,5"}});
+        if (!row[2].isEmpty()) {
+            s.window("FrmErgAusg")->findChild<QAction*>("ActionPosition")->trigger();
+            QTRY_VERIFY(s.shown("FrmPosition"));
+            s.control<QLineEdit>("FrmPosition", "TxtPosition")->setText(row[2]);
+            s.button("FrmPosition", "CmdPositionOk")->click();
+        }
+        QTemporaryDir dir;
+        answerSaveWith(dir.filePath("check.pdf"));
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+        const auto read = ipb::readCheckFile(dir.filePath("check.pdf")).check;
+        QVERIFY(read && *read == ipb::filedPart(ipb::filedCheck(*s.program.recordOnDisplay())));
+        QVERIFY(!read->request.design.topFlangeHeld);
+        QCOMPARE(QString::fromStdString(read->position.bauvorhaben), row[4]);
+        QTest::keyClick(activate(s, "FrmErgAusg"), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFileInfo(proposed).path(), row[3] == "FIFO" ? home.path() : dir.path());
+    }
+
+    // A check its packet would refuse is not saved: "Fehler:" says why, and no file is left.
+    void refusedCheckIsNotSaved() {
+        Session s;
+        s.compute(kUniformPass, 1);
+        ipb::CalculationRecord record = *s.program.recordOnDisplay();
+        record.position.bauteil = "Tr\xEF\xBF\xBFger";
+        answerSaveWith(home.filePath("refused.pdf"));
+        s.expectMessage("Fehler:", "„Bauteil“ lässt sich nicht so in der Datei ablegen");
+        ipb::saveRecordPdf(s.window("FrmErgAusg"), ipb::recordModel(record));
+        QVERIFY(QDir(home.path()).entryList({"refused*"}).isEmpty());
+    }
+
+    // "Bemessung…" shows each figure with the digits it was given (not 1E-05, not 100,3333333),
+    // and "OK" on the unchanged dialog files the same double to the bit.
+    void designDialogShowsWhatItHolds_data() {
+        QTest::addColumn<QString>("figure"); // typed, then shown
+        for (const char* figure : {"0,00001", "100,33333333", "1000", "0", "0,30000000000000004"}) {
+            QTest::newRow(figure) << QString(figure);
+        }
+    }
+    void designDialogShowsWhatItHolds() {
+        QFETCH(QString, figure);
+        Session s;
+        s.compute(kUniformPass, 1);
+        setDesign(s, {{"TxtLagerA", figure}});
+        const ipb::DesignData before = s.program.recordOnDisplay()->calculation->request.design;
+        s.window("FrmErgAusg")->findChild<QAction*>("ActionBemessung")->trigger();
+        QTRY_VERIFY(s.shown("FrmBemessung"));
+        QCOMPARE(s.control<QLineEdit>("FrmBemessung", "TxtLagerA")->text(), figure);
+        s.button("FrmBemessung", "CmdBemessungOk")->click();
+        const auto after = s.program.recordOnDisplay()->calculation->request.design.bearingA;
+        QVERIFY(after && *after == *before.bearingA); // the same bits: no box holds -0 or NaN
     }
 
   private:

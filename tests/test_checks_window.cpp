@@ -33,7 +33,7 @@ class TestChecksWindow : public QObject {
 
   private slots:
     void initTestCase() { useGermanLocale(); }
-    // The steel grade and restraint one test chose are remembered; the next starts afresh.
+    // The steel grade one test chose is remembered; the next starts afresh.
     void init() { QSettings("ipbtraeger", "ipbtraeger").clear(); }
 
     void everySurfaceSaysWhatFails_data() {
@@ -156,8 +156,8 @@ class TestChecksWindow : public QObject {
         QVERIFY(!s.shown("FrmNachweise"));
     }
 
-    // "Zurück" starts a new beam: its position and member, its load split and bearings go; the
-    // project, the engineer, the steel grade and the restraint stay.
+    // "Zurück" starts a new beam: its position and member, its restraint, its load split and
+    // bearings go; the project, the engineer and the steel grade stay.
     void backStartsANewBeam() {
         Session s;
         s.compute(kGirder, 2, kGirderRow);

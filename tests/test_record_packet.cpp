@@ -1,6 +1,7 @@
 // The check filed inside a record PDF: written and read back unchanged, and every bad file
 // refused with its message, found by a byte scan alone.
 
+#include "check_elements.h"
 #include "check_request.h"
 #include "record_opening.h"
 #include "record_packet.h"
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <random>
 
 #include <sys/stat.h>
 
@@ -172,7 +176,7 @@ class TestRecordPacket : public QObject {
         const QString damaged = "Die Trägerberechnung in dieser Datei ist beschädigt.";
         QTest::newRow("missing") << QByteArray() << "Die Datei kann nicht gelesen werden: ";
         QTest::newRow("larger than 50 MB")
-            << QByteArray() << "Die Datei kann nicht gelesen werden: größer als 50 MB";
+            << QByteArray() << "Die Datei kann nicht gelesen werden: größer als 50 MB.";
         QTest::newRow("no PDF") << QByteArray("Hallo\n") << none;
         QTest::newRow("another PDF") << pdfAround("") << none;
         QTest::newRow("packet cut off") << tampered("</ipb:Section>", "") << damaged;
@@ -192,6 +196,10 @@ class TestRecordPacket : public QObject {
             << tampered("<ipb:TextInput_F>",
                         "<ipb:TextInput_l>1</ipb:TextInput_l><ipb:TextInput_F>")
             << damaged;
+        QTest::newRow("a box holding a character its keys refuse")
+            << tampered(">50</ipb:TextInput_F", ">5a</ipb:TextInput_F") << damaged;
+        QTest::newRow("a bearing length its box cannot show")
+            << tampered(">100</ipb:BearingLengthB", ">5e-324</ipb:BearingLengthB") << damaged;
         QTest::newRow("entity") << tampered("<ipb:TextInput_F>50", "<ipb:TextInput_F>&ext;")
                                 << damaged;
         QTest::newRow("DTD") << tampered("<x:xmpmeta",
@@ -226,6 +234,38 @@ class TestRecordPacket : public QObject {
         } else {
             QCOMPARE(read.error, message);
         }
+    }
+
+    // Random checks of any text (noncharacters, controls, broken bytes, what a box refuses) and
+    // figures at and beyond every range: written, each reads back as the same filed check, or the
+    // writer refuses it and says why.
+    void writtenReadsBackOrIsRefused() {
+        std::mt19937 rng(20261208);
+        const QList<QByteArray> odd = QByteArray("\xEF\xBF\xBF|\xEF\xB7\x90|\xF0\x9F\xBF\xBE|"
+                                                 "\xED\xA0\x80|\a|\n|\t|\xC2\x85|\xFF|&|-|E")
+                                          .split('|');
+        const auto text = [&](unsigned most) {
+            std::string t = std::to_string(rng() % 100); // mostly what the windows give
+            for (unsigned n = rng() % 8 ? 0 : rng() % (most + 1); n > 0; --n) {
+                t += odd[rng() % odd.size()].toStdString();
+            }
+            return t;
+        };
+        const double edges[] = {0, 99, -0.0, 1e-5, 5e-324, 0.1 + 0.2, 250, 250.0001, 1000.5, NAN};
+        int refused = 0;
+        for (int i = 0; i < 4000; ++i) {
+            FiledCheck c = check(rng() % 2, rng() % 12, 500, {text(90), text(90), "", text(4)});
+            std::generate(c.request.texts.text.begin(), c.request.texts.text.end(),
+                          [&] { return text(6); });
+            c.request.design.permanentUniform = edges[rng() % 10];
+            c.request.design.bearingB = edges[rng() % 10];
+            const CheckPacket p = writeCheckPacket(c, "Trägerberechnung", "ipbtraeger");
+            QCOMPARE(p.packet.empty(), p.refusal.starts_with("„"));
+            const PacketReading read = readCheckPacket(p.packet);
+            QVERIFY(p.packet.empty() || (read.check && *read.check == filedPart(c)));
+            refused += p.packet.empty();
+        }
+        QVERIFY(refused > 500 && refused < 3500);
     }
 };
 

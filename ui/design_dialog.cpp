@@ -6,14 +6,14 @@
 #include "message_box.h"
 #include "qt_text.h"
 
-#include <QLocale>
-
 namespace ipb {
 namespace {
 
-// A figure as the engineer's locale writes it, up to ten significant digits.
+// A figure with the separator of the engineer's locale and exactly the digits it was given, so
+// that "OK" on the unchanged box files the same figure again. The core takes only figures the
+// box can show whole (showableFigure), and the boxes take as many characters.
 QString shown(double value) {
-    return QLocale().toString(value, 'g', 10).remove(QLocale().groupSeparator());
+    return qtText(figureText(value, localeDecimalSeparator()));
 }
 
 } // namespace
@@ -23,6 +23,9 @@ DesignDialog::DesignDialog(const DesignData& design, const BeamInput& loads, boo
     : QDialog(parent), loads_(loads), design_(design) {
     ui.setupUi(this);
     finishForm(this);
+    for (QLineEdit* box : boxes()) {
+        box->setMaxLength(int(kDesignBoxLength));
+    }
     ui.CboStahlsorte->setCurrentIndex(static_cast<int>(design.grade));
     ui.TxtStaendigQ->setText(design.permanentUniform != 0 ? shown(design.permanentUniform)
                                                           : QString());

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -42,6 +43,52 @@ int characterCode(const QKeyEvent& key) {
     return key.text().at(0).unicode();
 }
 
+// What a box takes of a text that reaches it other than by a key (a paste, a drop, an input
+// method): the characters its keys take. Characters that cannot be seen (blanks, line breaks,
+// controls, noncharacters, the half of a surrogate pair) are dropped, as a copy from a table
+// or a document brings them along; a visible character the keys refuse ("-3", "1E3", "12 kN")
+// refuses the whole paste, since dropping it would leave another number than the one copied.
+// Either way the box never holds what the filed check could not carry.
+class KeptTextValidator : public QValidator {
+  public:
+    KeptTextValidator(InputField field, QObject* parent) : QValidator(parent), field_(field) {}
+
+    State validate(QString& text, int& cursor) const override {
+        QString kept;
+        int at = cursor;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            const int code = c.unicode();
+            if (code != 0 && code != kBackspaceCode && code != kEnterCode &&
+                keptCharacter(field_, code) == code) {
+                kept += c;
+            } else if (!unseen(c)) {
+                return Invalid;
+            } else if (i < cursor) {
+                --at;
+            }
+        }
+        text = kept;
+        cursor = at;
+        return Acceptable;
+    }
+
+  private:
+    static bool unseen(QChar c) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned: // the noncharacters among them
+            return true;
+        default:
+            return c.isSpace();
+        }
+    }
+
+    InputField field_;
+};
+
 } // namespace
 
 InputWindow::InputWindow(CalculationValues& values)
@@ -70,6 +117,11 @@ InputWindow::InputWindow(CalculationValues& values)
              ui.TextInput_nue, ui.TrgWahl, ui.CmdBerech, ui.CmdBack, ui.CmdQuit, ui.Option_fmax300,
              ui.Option_fmax500, ui.Option_Fmax1000}) {
         w->installEventFilter(this);
+    }
+
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        box(field)->setValidator(new KeptTextValidator(field, box(field)));
     }
 
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,20 +1,16 @@
 #include "position_dialog.h"
 
 #include "form_setup.h"
+#include "position_text.h"
 #include "qt_text.h"
 
 namespace ipb {
 namespace {
 
-// A pasted line break or tab would break the one line the record gives each field.
+// A pasted line break or tab would break the one line the record gives each field, and a
+// character XML cannot hold would leave a record that does not open again: the core's cleaning.
 std::string oneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.unicode() < 0x20) {
-            c = QLatin1Char(' ');
-        }
-    }
-    return line.trimmed().toStdString();
+    return positionField(coreText(text));
 }
 
 } // namespace

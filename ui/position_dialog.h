@@ -14,7 +14,8 @@ class PositionDialog : public QDialog {
   public:
     PositionDialog(const PositionFields& fields, QWidget* parent);
 
-    // The boxes as single lines, blanks at both ends dropped.
+    // The boxes as the record files them: single lines of printable characters, blanks at both
+    // ends dropped (positionField).
     PositionFields fields() const;
 
   private:

@@ -18,6 +18,7 @@
 #include "section_choice_dialog.h"
 #include "sound_cue.h"
 #include "start_window.h"
+#include "stored_settings.h"
 #include "window_commands.h"
 
 #include <QAction>
@@ -25,7 +26,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QIcon>
-#include <QSettings>
 #include <QTimer>
 
 static void initialiseAssets() {
@@ -34,11 +34,6 @@ static void initialiseAssets() {
 
 namespace ipb {
 namespace {
-
-// The settings file under the user's configuration folder (ipbtraeger/ipbtraeger.conf).
-QSettings settings() {
-    return QSettings(QStringLiteral("ipbtraeger"), QStringLiteral("ipbtraeger"));
-}
 
 // The start window stays at least this long before an opened check moves on from it.
 constexpr qint64 kStartWindowMs = 500;
@@ -88,9 +83,11 @@ StartWindow* Program::createStartWindow() {
     QAction* open = addWindowCommand(start, "ActionOpen", QStringLiteral("Rechnung öffnen…"),
                                      QKeySequence(Qt::CTRL | Qt::Key_O));
     QObject::connect(open, &QAction::triggered, start, [this, start] {
-        const QString path = askOpenPdfFileName(start, QStringLiteral("Rechnung öffnen"),
-                                                QStringLiteral("PDF-Dokumente (*.pdf)"));
+        const QString path =
+            askOpenPdfFileName(start, QStringLiteral("Rechnung öffnen"), recordFolder(),
+                               QStringLiteral("PDF-Dokumente (*.pdf)"));
         if (!path.isEmpty()) {
+            storeRecordFolder(path);
             openCheckFile(path);
         }
     });
@@ -130,8 +127,8 @@ void Program::backToStart() {
     checksWindow.unload();
     record_.reset();
     // A new beam: its position and member are the engineer's to give again; the project and
-    // the engineer stay. The new input window starts with the usual grade and restraint and no
-    // load split or bearing lengths of the last beam.
+    // the engineer stay. The new input window starts with the usual grade, a free top flange
+    // and no load split or bearing lengths of the last beam.
     if (position_) {
         position_->position.clear();
         position_->bauteil.clear();
@@ -303,14 +300,9 @@ void Program::addDesignCommand(QWidget* window) {
 }
 
 DesignData Program::startingDesign() {
-    const QSettings stored = settings();
+    // Every new beam starts with its top flange free: the restraint is the beam's own.
     DesignData design;
-    const QString grade = stored.value(QStringLiteral("Bemessung/Stahlsorte")).toString();
-    for (const SteelGrade g : kSteelGrades) {
-        if (grade == QLatin1String(gradeName(g))) {
-            design.grade = g;
-        }
-    }
+    design.grade = storedGrade().value_or(design.grade);
     return design;
 }
 
@@ -329,10 +321,9 @@ void Program::editDesign(QWidget* over) {
 }
 
 void Program::designChanged(const DesignData& design) {
-    // The grade and the restraint are how this engineer usually builds: the next run starts
-    // with them. The load split and the bearings belong to this beam only.
-    QSettings stored = settings();
-    stored.setValue(QStringLiteral("Bemessung/Stahlsorte"), QLatin1String(gradeName(design.grade)));
+    // The grade is how this engineer usually builds: the next beam starts with it. The
+    // restraint, the load split and the bearings belong to this beam only.
+    storeGrade(design.grade);
     if (InputWindow* input = inputWindow.loaded()) {
         input->setDesign(design);
     }
@@ -368,12 +359,7 @@ void Program::addPositionCommand(QWidget* window) {
 
 PositionFields& Program::position() {
     if (!position_) {
-        const QSettings stored = settings();
-        position_ = PositionFields{
-            stored.value(QStringLiteral("Position/Bauvorhaben")).toString().toStdString(),
-            {},
-            {},
-            stored.value(QStringLiteral("Position/Bearbeiter")).toString().toStdString()};
+        position_ = storedPosition();
     }
     return *position_;
 }
@@ -386,9 +372,7 @@ void Program::editPosition(QWidget* over) {
         position() = dialog->fields();
         // The project and the engineer stay for the next run; position and member belong to
         // this beam only.
-        QSettings stored = settings();
-        stored.setValue(QStringLiteral("Position/Bauvorhaben"), qtText(position_->bauvorhaben));
-        stored.setValue(QStringLiteral("Position/Bearbeiter"), qtText(position_->bearbeiter));
+        storePosition(*position_);
         // The record on screen is filed under the new names from now on.
         if (record_) {
             record_->position = *position_;

@@ -99,7 +99,7 @@ class Program {
     void addDesignCommand(QWidget* window);
     void editDesign(QWidget* over);
     void designChanged(const DesignData& design);
-    // The grade and the restraint the last run left, for the checks of a new input window.
+    // The grade the last run left, with the top flange free, for the checks of a new input window.
     DesignData startingDesign();
     void editPosition(QWidget* over);
     // Bauvorhaben and Bearbeiter as the last run left them; read on first use, never at start.

@@ -4,6 +4,7 @@
 #include "record_page.h"
 #include "record_pdf.h"
 #include "record_printing.h"
+#include "stored_settings.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -49,13 +50,19 @@ QString fileError(const QString& path, const QString& reason) {
 } // namespace
 
 void saveRecordPdf(QWidget* parent, const RecordModel& record) {
-    const QString path =
-        askPdfFileName(parent, QStringLiteral("Als PDF speichern"), proposedPdfPath(record),
-                       QStringLiteral("PDF-Dokumente (*.pdf)"));
+    // The proposed name in the folder last used: a project's records go together.
+    const QString proposal =
+        QDir(recordFolder()).filePath(QFileInfo(proposedPdfPath(record)).fileName());
+    const QString path = askPdfFileName(parent, QStringLiteral("Als PDF speichern"), proposal,
+                                        QStringLiteral("PDF-Dokumente (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
-    showError(parent, fileError(path, writeRecordPdfFile(path, record, recordPageLayout())));
+    const QString error = fileError(path, writeRecordPdfFile(path, record, recordPageLayout()));
+    if (error.isEmpty()) {
+        storeRecordFolder(path);
+    }
+    showError(parent, error);
 }
 
 void printRecord(QWidget* parent, const RecordModel& record) {

@@ -16,7 +16,8 @@ using SaveFileQuestion = std::function<QString(QWidget* parent, const QString& t
                                                const QString& proposal, const QString& filter)>;
 extern SaveFileQuestion askPdfFileName;
 
-// Asks for a file name and saves the record there; a file that cannot be written gives a
+// Asks for a file name, proposing the record's own in the folder last used, and saves the record
+// there; a file that cannot be written, or a record whose check its packet refused, gives a
 // "Fehler:" message naming the file and the reason.
 void saveRecordPdf(QWidget* parent, const RecordModel& record);
 

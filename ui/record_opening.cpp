@@ -14,8 +14,8 @@
 namespace ipb {
 
 OpenFileQuestion askOpenPdfFileName = [](QWidget* parent, const QString& title,
-                                         const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+                                         const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 };
 
 CheckFile readCheckFile(const QString& path) {
@@ -25,7 +25,7 @@ CheckFile readCheckFile(const QString& path) {
 CheckFile readNativeCheckFile(const QByteArray& nativePath) {
     const QString unreadable = QStringLiteral("Die Datei kann nicht gelesen werden: ");
     const QString notRegular = unreadable + QStringLiteral("keine gewöhnliche Datei.");
-    const QString tooLarge = unreadable + QStringLiteral("größer als 50 MB");
+    const QString tooLarge = unreadable + QStringLiteral("größer als 50 MB.");
     struct stat info {};
     if (::stat(nativePath.constData(), &info) != 0) {
         return {std::nullopt, unreadable + systemErrorText(errno)};

@@ -12,10 +12,10 @@ class QWidget;
 
 namespace ipb {
 
-// Asks which record to open: parent, dialog title, file filter; an empty answer cancels.
-// Defaults to Qt's open dialog; tests answer it themselves.
-using OpenFileQuestion =
-    std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
+// Asks which record to open: parent, dialog title, the folder to start in, file filter; an empty
+// answer cancels. Defaults to Qt's open dialog; tests answer it themselves.
+using OpenFileQuestion = std::function<QString(QWidget* parent, const QString& title,
+                                               const QString& folder, const QString& filter)>;
 extern OpenFileQuestion askOpenPdfFileName;
 
 // Files above this size are refused unread: a record is a few hundred kilobytes.
