@@ -132,7 +132,7 @@ struct RecordModel {
     // The design data the checks to the standard rest on, beside the inputs: grade, permanent
     // parts, restraint, load height, bearing lengths.
     std::vector<RecordField> designData;
-    std::string deflectionLimit;              // "l/300"
+    std::string deflectionLimit; // "l/300"
     std::array<RecordRow, kResultRowCount> rows;
 
     bool passes = true;  // the verdict of the four windows
