@@ -69,7 +69,6 @@ std::string_view inputMessage(InputField field) {
 InputReading readInputs(const InputTexts& texts, const BeamInput& stored) {
     InputReading reading{stored, std::nullopt};
     BeamInput& in = reading.input;
-    double* const members[] = {&in.F, &in.plusq, &in.la, &in.lb, &in.l};
 
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
@@ -82,7 +81,7 @@ InputReading readInputs(const InputTexts& texts, const BeamInput& stored) {
             in.sic = toSingle(number.value);
             tested = in.sic;
         } else {
-            *members[i] = number.value;
+            in.*kInputMembers[i] = number.value;
         }
         if (rejected(kRules[i], tested, number.pointCount)) {
             reading.rejected = InputRejection{field, kRules[i].message};

@@ -25,6 +25,11 @@ struct InputTexts {
     bool operator==(const InputTexts&) const = default;
 };
 
+// The stored value each box but the safety is read into, in the order of InputField; the safety
+// is kept in single precision, in `sic`.
+inline constexpr std::array<double BeamInput::*, kInputFieldCount - 1> kInputMembers{
+    &BeamInput::F, &BeamInput::plusq, &BeamInput::la, &BeamInput::lb, &BeamInput::l};
+
 struct InputRejection {
     InputField field;
     std::string_view message; // the "Fehler:" message of that field

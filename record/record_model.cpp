@@ -483,14 +483,15 @@ RecordModel recordModel(const CalculationRecord& record) {
         m.sectionTexts[i] = v.caption + " = " + v.value + " " + v.unit;
     }
     const BeamInput& read = c.values.input;
-    const double readValues[] = {read.F, read.plusq, read.la, read.lb, read.l, read.sic};
     for (const auto& [field, name, unit] : kInputCaptions) {
         if (c.request.texts.isVisible(field)) {
             // Each value as the calculation read it, in German notation. A box left empty (the
             // point-load case allows it for +q) was computed as zero; a typed point is a decimal
             // point, which a German reader would take for thousands: the typed text follows.
             const std::string& typed = c.request.texts[field];
-            const std::string value = typedNumber(readValues[static_cast<std::size_t>(field)]);
+            const std::string value = typedNumber(
+                field == InputField::sic ? double(read.sic)
+                                         : read.*kInputMembers[static_cast<std::size_t>(field)]);
             m.inputs.push_back({std::string(name),
                                 typed.empty() ? "(leer) → 0 " + std::string(unit)
                                 : typed.find('.') != std::string::npos

@@ -56,14 +56,12 @@ void storeOutcome(CalculationValues& stored, const CheckRequest& request,
         return;
     }
     const BeamInput& read = outcome.values.input;
-    double BeamInput::*const members[] = {&BeamInput::F, &BeamInput::plusq, &BeamInput::la,
-                                          &BeamInput::lb, &BeamInput::l};
     for (std::size_t i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         if (field == InputField::sic) {
             stored.input.sic = read.sic;
         } else if (request.texts.isVisible(field)) {
-            stored.input.*members[i] = read.*members[i];
+            stored.input.*kInputMembers[i] = read.*kInputMembers[i];
         }
         if (outcome.rejected && outcome.rejected->field == field) {
             return;

@@ -17,7 +17,7 @@ namespace ipb {
 // written costs the remembering and nothing else: no message, no delay.
 //
 // "Obergurt seitlich gehalten" is not remembered: it belongs to the beam, and a held top flange
-// carried into the next beam would silently drop its buckling checks.
+// taken over by the next beam would silently drop its buckling checks.
 
 // The grade the engineer chose last; nothing when none is stored or the entry names no grade.
 std::optional<SteelGrade> storedGrade();
