@@ -2,14 +2,13 @@
 
 #include "qt_text.h"
 #include "record_diagrams.h"
+#include "record_drawing.h"
 #include "record_fonts.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <functional>
 
@@ -188,18 +187,11 @@ void paintLoadCaseAndSection(PageWriter& page, const RecordModel& record) {
         line(std::exchange(caption, QString()), qtText(value));
     }
 
-    // The drawing beside the text, in the window's proportions (2 : 1), framed like there. Its
-    // letters name Arial, which each machine finds a font of its own for: here they are the
-    // record's own italic.
+    // The drawing beside the text, in the window's proportions (2 : 1), framed like there.
     {
-        QFile file(record.pointLoad ? QStringLiteral(":/assets/point_load.svg")
-                                    : QStringLiteral(":/assets/uniform_load.svg"));
-        QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        svg.replace(R"(font-family="Arial")", R"(font-family=")" + recordFamily().toUtf8() + '"');
-        QSvgRenderer drawing(svg);
         const QRectF box(page.width() - page.mm(kDrawingWidthMm), drawingTop,
                          page.mm(kDrawingWidthMm), page.mm(kDrawingWidthMm / 2));
-        drawing.render(&page.painter(), box);
+        paintLoadDrawing(page.painter(), box, record.pointLoad);
         page.frame(box, 0.2, kRule);
         page.y = std::max(page.y, box.bottom());
     }

@@ -137,6 +137,15 @@ class TestRecordUnchanged : public QObject {
     void outputs() {
         QFETCH(int, index);
         const RecordOutputs out = recordOutputs(caseAt(index));
+#ifdef Q_OS_WIN
+        // Poppler is the host's: the PDFs kept in IPB_RECORD_PDF_DIR are read there, by
+        // windows/record_pages.sh, against the same files as below.
+        QVERIFY2(!out.copyText.isEmpty(), "the calculation was refused");
+        QVERIFY(!qEnvironmentVariable("IPB_RECORD_PDF_DIR").isEmpty());
+        const std::pair<const char*, QString> kinds[] = {
+            {"copy.txt", out.copyText}, {"copy.html", out.copyHtml}, {"xmp", out.xmp}};
+        const bool writing = false;
+#else
         QVERIFY2(!out.pdfText.isEmpty(), "the calculation was refused or the PDF is unreadable");
         // Only the program's own fonts: one of the machine's would move the lines it is in.
         const QStringList fonts = out.pdfFonts.split('\n', Qt::SkipEmptyParts).mid(2);
@@ -147,12 +156,13 @@ class TestRecordUnchanged : public QObject {
             QVERIFY2(own.match(font).hasMatch(), qPrintable("a font of the machine's: " + font));
         }
         const bool writing = qgetenv("IPB_WRITE_RECORD_DATA") == "1";
-        const QDir dir(RECORD_DATA_DIR);
-        QVERIFY(!writing || dir.mkpath("."));
         const std::pair<const char*, QString> kinds[] = {{"pdf.txt", out.pdfText},
                                                          {"copy.txt", out.copyText},
                                                          {"copy.html", out.copyHtml},
                                                          {"xmp", out.xmp}};
+#endif
+        const QDir dir(RECORD_DATA_DIR);
+        QVERIFY(!writing || dir.mkpath("."));
         for (const auto& [kind, text] : kinds) {
             QFile file(dir.filePath(QString("%1.%2").arg(QTest::currentDataTag(), kind)));
             if (writing) {
@@ -170,6 +180,9 @@ class TestRecordUnchanged : public QObject {
     // Every page names all four position fields whole, each at its longest: the header wraps
     // rather than cutting the engineer's name off; page 1 stays one page.
     void longPositionFieldsOnEveryPage() {
+#ifdef Q_OS_WIN
+        QSKIP("reads the page text with poppler, which is the host's");
+#endif
         const QString field = QString("Feld mit achtzig Zeichen, ÄÖÜ äöü ß ").repeated(3).left(80);
         QStringList fields;
         for (const char* name : {"Bauvorhaben ", "Position ", "Bauteil ", "Bearbeiter "}) {

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#ifndef Q_OS_WIN
 #include <QSoundEffect>
+#endif
 
 #include <string>
 #include <vector>
@@ -99,25 +101,34 @@ class TestWindowServices : public QObject {
     // file wins; a file in neither stays silent, without opening the audio device.
     void cueFindsItsFile() {
         const QString program = QCoreApplication::applicationDirPath();
+#ifdef Q_OS_WIN
+        // The program's own cues are in its resources there.
+        const QString name = "1_M_2.wav", own = ":/cues/1_M_2.wav", beside = program + "\\" + name;
+#else
+        const QString name = "cue_test.wav", beside = program + "/" + name;
         const QString data = QDir::cleanPath(program + "/../share/ipbtraeger");
+        const QString own = data + "/" + name;
         QVERIFY(QDir().mkpath(data));
-        writeWave(data + "/cue_test.wav");
+        writeWave(own);
+#endif
         ipb::SoundCue cue("MMControlTest");
         QSignalSpy started(&cue, &ipb::SoundCue::started);
-        cue.play("cue_test.wav");
-        writeWave(program + "/cue_test.wav");
-        cue.play("cue_test.wav");
+        cue.play(name);
+        writeWave(beside);
+        cue.play(name);
         QCOMPARE(started.size(), 2);
-        QCOMPARE(started[0][0].toString(), data + "/cue_test.wav");
-        QCOMPARE(started[1][0].toString(), program + "/cue_test.wav");
-        QFile::remove(program + "/cue_test.wav");
-        QFile::remove(data + "/cue_test.wav");
+        QCOMPARE(started[0][0].toString(), own);
+        QCOMPARE(started[1][0].toString(), beside);
+        QFile::remove(beside);
+        QFile::remove(own);
 
         ipb::SoundCue silent("MMControlSilent");
         QSignalSpy none(&silent, &ipb::SoundCue::started);
         silent.play("missing.wav");
         QCOMPARE(none.size(), 0);
+#ifndef Q_OS_WIN // Windows' player has no object to look for
         QVERIFY(!silent.findChild<QSoundEffect*>());
+#endif
     }
 
     // The start sound and the window icon wait until the start window has been painted, and
@@ -127,7 +138,9 @@ class TestWindowServices : public QObject {
         Session s;
         auto* cue = s.control<ipb::SoundCue>("FrmStart", "MMControl1");
         QSignalSpy started(cue, &ipb::SoundCue::started);
+#ifndef Q_OS_WIN
         QVERIFY(!cue->findChild<QSoundEffect*>());
+#endif
         QVERIFY(QApplication::windowIcon().isNull());
 
         QVERIFY(QTest::qWaitForWindowExposed(s.window("FrmStart")));

@@ -1,12 +1,12 @@
 #include "image_control.h"
 
 #include "deferred_call.h"
+#include "drawing.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace ipb {
 namespace {
@@ -84,8 +84,8 @@ void ImageControl::paintEvent(QPaintEvent*) {
                 update();
             });
         }
-    } else if (svg_ && svg_->isValid()) {
-        svg_->render(&painter, inner);
+    } else if (drawing_ && drawing_->isValid()) {
+        drawing_->paint(painter, inner);
     } else if (!bitmap_.isNull()) {
         painter.drawPixmap(inner, bitmap_);
     }
@@ -104,12 +104,10 @@ void ImageControl::paintEvent(QPaintEvent*) {
 void ImageControl::load() {
     loaded_ = true;
     loadQueued_ = false;
-    delete svg_;
-    svg_ = nullptr;
+    drawing_.reset();
     bitmap_ = {};
     if (source_.endsWith(QLatin1String(".svg"))) {
-        svg_ = new QSvgRenderer(source_, this);
-        svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        drawing_ = std::make_unique<Drawing>(source_);
     } else if (!source_.isEmpty()) {
         bitmap_.load(source_);
     }

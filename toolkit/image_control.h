@@ -3,9 +3,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QSvgRenderer;
+#include <memory>
 
 namespace ipb {
+
+class Drawing;
 
 // A picture stretched to fill the control exactly (aspect not kept), optionally inside a single
 // border. Vector drawings stay crisp at any size and screen scale; small bitmaps (the faces)
@@ -49,7 +51,7 @@ class ImageControl : public QWidget {
     bool framed_ = false;
     bool loaded_ = false;
     bool loadQueued_ = false;
-    QSvgRenderer* svg_ = nullptr;
+    std::unique_ptr<Drawing> drawing_;
     QPixmap bitmap_;
 };
 

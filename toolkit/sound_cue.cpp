@@ -1,36 +1,9 @@
 #include "sound_cue.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace ipb {
-
-QString soundPath(const QString& folder, const QString& fileName) {
-    QString path = folder;
-    if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\'))) {
-        path += QDir::separator();
-    }
-    return path + fileName;
-}
-
-QStringList soundFolders() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/ipbtraeger"))};
-}
-
-QString findSound(const QStringList& folders, const QString& fileName) {
-    for (const QString& folder : folders) {
-        const QString path = soundPath(folder, fileName);
-        if (QFileInfo(path).isFile()) {
-            return path;
-        }
-    }
-    return {};
-}
-
 namespace {
 
 // Qt's audio back end tells the console when the machine has no sound server or device, some
@@ -63,6 +36,8 @@ void keepAudioQuiet() {
 SoundCue::SoundCue(const QString& objectName, QObject* parent) : QObject(parent) {
     setObjectName(objectName);
 }
+
+SoundCue::~SoundCue() = default;
 
 void SoundCue::play(const QString& fileName) {
     // Looked up anew for every cue, so a file put in place while the program runs is heard.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,8 @@ namespace ipb {
 QString soundPath(const QString& folder, const QString& fileName);
 
 // Where the cues are looked for, in this order: beside the program, where a user's own file
-// wins, then the data folder installed with the program (../share/ipbtraeger from it).
+// wins, then the program's own: the data folder installed with it (../share/ipbtraeger from
+// it), on Windows its resources.
 QStringList soundFolders();
 
 // The first of the folders that holds the file, joined to its name; empty when none does.
@@ -32,6 +34,7 @@ class SoundCue : public QObject {
 
   public:
     explicit SoundCue(const QString& objectName, QObject* parent = nullptr);
+    ~SoundCue() override;
 
     void play(const QString& fileName);
 
@@ -40,7 +43,11 @@ class SoundCue : public QObject {
     void started(const QString& path);
 
   private:
+#ifdef Q_OS_WIN
+    QByteArray playing_; // the wave Windows plays from memory, kept while it plays
+#else
     QSoundEffect* effect_ = nullptr;
+#endif
 };
 
 } // namespace ipb

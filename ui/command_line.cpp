@@ -2,7 +2,36 @@
 
 #include <QCommandLineParser>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
 namespace ipb {
+
+CommandWords commandWords(int argc, char* argv[]) {
+    CommandWords words;
+#ifdef Q_OS_WIN
+    int count = 0;
+    if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; count == argc && i < count; ++i) {
+            words.text << QString::fromWCharArray(wide[i]);
+            words.native << words.text.back().toUtf8();
+        }
+        ::LocalFree(wide);
+        if (count == argc) {
+            return words;
+        }
+        words = {};
+    }
+#endif
+    for (int i = 0; i < argc; ++i) {
+        words.native << QByteArray(argv[i]);
+        words.text << QString::fromLocal8Bit(words.native.back());
+    }
+    return words;
+}
 
 CommandLine readCommandLine(const QStringList& arguments, const QList<QByteArray>& raw) {
     QCommandLineParser parser;

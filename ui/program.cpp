@@ -382,7 +382,7 @@ void Program::editPosition(QWidget* over) {
 }
 
 void Program::openCheckFile(const QString& path) {
-    openNativeCheckFile(QFile::encodeName(path));
+    openNativeCheckFile(nativeFileName(path));
 }
 
 void Program::openNativeCheckFile(const QByteArray& nativePath) {
@@ -433,9 +433,18 @@ void Program::setIcon() {
         return;
     }
     QIcon icon;
+#ifdef Q_OS_WIN
+    // Pictures of the drawings at every screen scale, the build's: Windows has no SVG module.
+    for (const char* scale : {"1", "1.25", "1.5", "2", "3"}) {
+        for (const char* drawing : {"icon-16", "icon-32", "icon"}) {
+            icon.addFile(QStringLiteral(":/drawings/%1@%2x.png").arg(drawing, scale));
+        }
+    }
+#else
     icon.addFile(QStringLiteral(":/assets/icon-16.svg"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/assets/icon-32.svg"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/assets/icon.svg"));
+#endif
     QApplication::setWindowIcon(icon);
 }
 

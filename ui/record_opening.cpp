@@ -12,6 +12,41 @@
 #include <unistd.h>
 
 namespace ipb {
+namespace {
+
+// The file system's calls under the names each system keeps: bytes on Linux, UTF-16 on Windows,
+// where the bytes this program hands around are the name's UTF-8 (see nativeFileName).
+#ifdef Q_OS_WIN
+using FileStatus = struct _stat64;
+int statOf(const QByteArray& nativePath, FileStatus& info) {
+    return ::_wstat64(QString::fromUtf8(nativePath).toStdWString().c_str(), &info);
+}
+int statOf(int fd, FileStatus& info) { return ::_fstat64(fd, &info); }
+// Windows has no FIFO a reader could wait on; a device name (CON, NUL) is no regular file.
+int openForReading(const QByteArray& nativePath) {
+    return ::_wopen(QString::fromUtf8(nativePath).toStdWString().c_str(), _O_RDONLY | _O_BINARY);
+}
+#else
+using FileStatus = struct stat;
+int statOf(const QByteArray& nativePath, FileStatus& info) {
+    return ::stat(nativePath.constData(), &info);
+}
+int statOf(int fd, FileStatus& info) { return ::fstat(fd, &info); }
+// Without waiting even if the name was swapped for a FIFO since.
+int openForReading(const QByteArray& nativePath) {
+    return ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+#endif
+
+} // namespace
+
+QByteArray nativeFileName(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toUtf8();
+#else
+    return QFile::encodeName(path);
+#endif
+}
 
 OpenFileQuestion askOpenPdfFileName = [](QWidget* parent, const QString& title,
                                          const QString& folder, const QString& filter) {
@@ -19,15 +54,15 @@ OpenFileQuestion askOpenPdfFileName = [](QWidget* parent, const QString& title,
 };
 
 CheckFile readCheckFile(const QString& path) {
-    return readNativeCheckFile(QFile::encodeName(path));
+    return readNativeCheckFile(nativeFileName(path));
 }
 
 CheckFile readNativeCheckFile(const QByteArray& nativePath) {
     const QString unreadable = QStringLiteral("Die Datei kann nicht gelesen werden: ");
     const QString notRegular = unreadable + QStringLiteral("keine gewöhnliche Datei.");
     const QString tooLarge = unreadable + QStringLiteral("größer als 50 MB.");
-    struct stat info {};
-    if (::stat(nativePath.constData(), &info) != 0) {
+    FileStatus info{};
+    if (statOf(nativePath, info) != 0) {
         return {std::nullopt, unreadable + systemErrorText(errno)};
     }
     if (!S_ISREG(info.st_mode)) {
@@ -36,14 +71,13 @@ CheckFile readNativeCheckFile(const QByteArray& nativePath) {
     if (info.st_size > kLargestCheckFile) {
         return {std::nullopt, tooLarge};
     }
-    // Without waiting even if the name was swapped for a FIFO since; the file opened is checked
-    // once more, as it is the one read.
-    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // The file opened is checked once more, as it is the one read.
+    const int fd = openForReading(nativePath);
     if (fd < 0) {
         return {std::nullopt, unreadable + systemErrorText(errno)};
     }
     QFile file;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+    if (statOf(fd, info) != 0 || !S_ISREG(info.st_mode) ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {std::nullopt, notRegular};

@@ -27,6 +27,9 @@ struct CheckFile {
     QString error;
 };
 CheckFile readCheckFile(const QString& path);
+// A name as the bytes the file system keeps: Linux's own bytes, or on Windows, whose names are
+// UTF-16, their UTF-8, so that every name survives (the ANSI code page would lose some).
+QByteArray nativeFileName(const QString& path);
 // The same for a file named in the bytes the file system holds, which need not be UTF-8 (a name
 // given on the command line in Latin-1). Only a regular file is opened: a FIFO would wait for a
 // writer for ever, a device may never answer, so anything else is refused before open().
