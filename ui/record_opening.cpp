@@ -10,6 +10,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 namespace ipb {
 namespace {

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The page texts and fonts of the records the Windows build wrote (test_record_unchanged under
+# The page texts, fonts and filed checks of the records the Windows build wrote (test_record_unchanged under
 # wine, into PDF_DIR) against the same committed texts the Linux build is held to.
 #   record_pages.sh PDF_DIR DATA_DIR
 set -eu
@@ -19,6 +19,12 @@ for expected in "$data"/case*.pdf.txt; do
   if ! pdftotext -layout "$pdf" - | cmp -s - "$expected"; then
     echo "$case_name: the page text differs:"
     pdftotext -layout "$pdf" - | diff "$expected" - | head -n 8
+    failed=1
+  fi
+  # The check filed in it, as the Linux program files it and reads it back (pdfinfo ends the
+  # packet with a line break of its own).
+  if ! pdfinfo -meta "$pdf" | head -c -1 | cmp -s - "$data/$case_name.xmp"; then
+    echo "$case_name: the filed check differs"
     failed=1
   fi
   # Only the program's own fonts.
