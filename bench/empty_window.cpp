@@ -11,16 +11,21 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QWidget>
+#ifndef Q_OS_WIN
 #include <QSoundEffect>
 #include <QSvgRenderer>
-#include <QWidget>
+#endif
 
 // One symbol of each library the program uses besides Widgets. The linker drops a library
 // nothing refers to (as it drops SvgWidgets from the program), so without these the floor
-// would skip loading Svg, Multimedia and PrintSupport, which the program cannot skip.
-static const QMetaObject* volatile usedLibraries[] = {&QSvgRenderer::staticMetaObject,
-                                                      &QSoundEffect::staticMetaObject,
-                                                      &QPrintDialog::staticMetaObject};
+// would skip loading Svg, Multimedia and PrintSupport, which the program cannot skip. (On
+// Windows the program has neither Svg nor Multimedia.)
+static const QMetaObject* volatile usedLibraries[] = {
+#ifndef Q_OS_WIN
+    &QSvgRenderer::staticMetaObject, &QSoundEffect::staticMetaObject,
+#endif
+    &QPrintDialog::staticMetaObject};
 
 #ifdef WITH_CAPTIONS
 static QFont arial(qreal points) {
