@@ -8,7 +8,7 @@
 //                                                              the letters in FAMILY
 
 #include <QBuffer>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -76,8 +76,10 @@ QByteArray icoOf(const std::vector<QImage>& images) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    // Letters are laid out with fonts, which need the GUI application; no display is there.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments().mid(1);
     const QString mode = args.value(0);
     if (mode == QLatin1String("png") && args.size() == 5) {
         QSvgRenderer svg(args[1]);

@@ -17,6 +17,10 @@ void paintLoadDrawing(QPainter& painter, const QRectF& box, bool pointLoad) {
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / drawn.width(), box.height() / drawn.height());
+    // Replaying, QPicture scales from its own resolution to the device's (a PDF page's 1200
+    // dpi): the box above is already in the device's units.
+    painter.scale(qreal(picture.logicalDpiX()) / painter.device()->logicalDpiX(),
+                  qreal(picture.logicalDpiY()) / painter.device()->logicalDpiY());
     painter.drawPicture(-drawn.topLeft(), picture);
     painter.restore();
 }

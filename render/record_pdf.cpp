@@ -65,8 +65,10 @@ QString systemErrorText(int error) {
     switch (error) {
     case ENOSPC:
         return QStringLiteral("Der Datenträger ist voll.");
+#ifdef EDQUOT // Windows has no disk quotas in errno
     case EDQUOT:
         return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht.");
+#endif
     case EACCES:
     case EPERM:
         return QStringLiteral("Keine Berechtigung.");

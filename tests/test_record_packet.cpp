@@ -216,7 +216,11 @@ class TestRecordPacket : public QObject {
         const QString path = dir.filePath("check.pdf");
         const QByteArray tag = QTest::currentDataTag();
         if (tag == "FIFO") {
+#ifdef Q_OS_WIN // no FIFO there: a folder is no regular file either
+            QVERIFY(QDir().mkdir(path));
+#else
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+#endif
         } else if (tag != "missing") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));

@@ -19,6 +19,14 @@ const QString kBauvorhabenKey = QStringLiteral("Position/Bauvorhaben");
 const QString kBearbeiterKey = QStringLiteral("Position/Bearbeiter");
 const QString kFolderKey = QStringLiteral("Ordner/Rechnungen");
 
+#ifdef Q_OS_WIN
+// Where Qt keeps a program's settings on Windows: the user's registry
+// (HKEY_CURRENT_USER\Software\ipbtraeger\ipbtraeger), which no FIFO can stand in for.
+std::unique_ptr<QSettings> settingsFile() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("ipbtraeger"), QStringLiteral("ipbtraeger"));
+}
+#else
 // Where QSettings keeps ipbtraeger's settings on Linux. Named here and opened as that one file,
 // so that no other file (the organisation's, the system's) is read in passing.
 QString settingsPath() {
@@ -40,6 +48,7 @@ std::unique_ptr<QSettings> settingsFile() {
     }
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
+#endif
 
 // A text entry as it was written; a hand-written list ("a, b") as its text. Anything else, a
 // number or a binary value, is no text of ours.
