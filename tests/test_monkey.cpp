@@ -480,7 +480,7 @@ class Monkey {
             if (way == 0) {
                 start->findChild<QAction*>("ActionOpen")->trigger();
             } else if (way == 1) {
-                s.program.openNativeCheckFile(QFile::encodeName(saved.path));
+                s.program.openNativeCheckFile(ipb::nativeFileName(saved.path));
             } else { // the start window's signal of a dropped file
                 QMetaObject::invokeMethod(start, "checkFileDropped", Q_ARG(QString, saved.path));
             }
