@@ -4,12 +4,13 @@
 //
 //   ipb_render_drawing png INPUT.svg OUTPUT.png WIDTH HEIGHT   the drawing stretched to a size
 //   ipb_render_drawing ico OUTPUT.ico 16.svg 32.svg LARGE.svg  Windows' icon: 16, 32, 48, 256
-//   ipb_render_drawing picture INPUT.svg OUTPUT.pic FAMILY     its painting, replayable by QPicture,
+//   ipb_render_drawing picture INPUT.svg OUTPUT.pic FAMILY     its painting, replayable by
+//   QPicture,
 //                                                              the letters in FAMILY
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -91,8 +92,8 @@ int main(int argc, char* argv[]) {
     }
     if (mode == QLatin1String("ico") && args.size() == 5) {
         std::vector<QImage> images;
-        for (const auto& [file, side] : {std::pair{args[2], 16}, {args[3], 32}, {args[4], 48},
-                                          {args[4], 256}}) {
+        for (const auto& [file, side] :
+             {std::pair{args[2], 16}, {args[3], 32}, {args[4], 48}, {args[4], 256}}) {
             QSvgRenderer svg(file);
             if (!svg.isValid()) {
                 return fail("cannot read", file);

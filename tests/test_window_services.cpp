@@ -88,8 +88,8 @@ class TestWindowServices : public QObject {
                               << "/Aufloes1.wav";
         QTest::newRow("drive root") << "C:\\"
                                     << "C:\\Aufloes1.wav";
-        QTest::newRow("ordinary folder") << "/opt/ipb"
-                                         << QString("/opt/ipb%1Aufloes1.wav").arg(QDir::separator());
+        QTest::newRow("ordinary folder")
+            << "/opt/ipb" << QString("/opt/ipb%1Aufloes1.wav").arg(QDir::separator());
     }
     void soundPathHasOneSeparator() {
         QFETCH(QString, folder);

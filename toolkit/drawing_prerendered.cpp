@@ -34,12 +34,15 @@ Drawing::Drawing(const QString& svgPath) : source_(std::make_unique<Source>()) {
 
 Drawing::~Drawing() = default;
 
-bool Drawing::isValid() const { return source_->sizes.back().isValid(); }
+bool Drawing::isValid() const {
+    return source_->sizes.back().isValid();
+}
 
 void Drawing::paint(QPainter& painter, const QRectF& box) const {
     // The smallest picture with at least a pixel for every device pixel of the box; the
     // largest where none has.
-    const QSizeF needed = painter.transform().mapRect(box).size() * painter.device()->devicePixelRatioF();
+    const QSizeF needed =
+        painter.transform().mapRect(box).size() * painter.device()->devicePixelRatioF();
     std::size_t pick = kScales.size() - 1;
     for (std::size_t i = 0; i < kScales.size(); ++i) {
         if (source_->sizes[i].width() >= needed.width() - 0.5 &&

@@ -15,7 +15,9 @@ Drawing::Drawing(const QString& svgPath) : source_(std::make_unique<Source>()) {
 
 Drawing::~Drawing() = default;
 
-bool Drawing::isValid() const { return source_->svg.isValid(); }
+bool Drawing::isValid() const {
+    return source_->svg.isValid();
+}
 
 void Drawing::paint(QPainter& painter, const QRectF& box) const {
     source_->svg.render(&painter, box);

@@ -24,7 +24,9 @@ using FileStatus = struct _stat64;
 int statOf(const QByteArray& nativePath, FileStatus& info) {
     return ::_wstat64(QString::fromUtf8(nativePath).toStdWString().c_str(), &info);
 }
-int statOf(int fd, FileStatus& info) { return ::_fstat64(fd, &info); }
+int statOf(int fd, FileStatus& info) {
+    return ::_fstat64(fd, &info);
+}
 // Windows has no FIFO a reader could wait on; a device name (CON, NUL) is no regular file.
 int openForReading(const QByteArray& nativePath) {
     return ::_wopen(QString::fromUtf8(nativePath).toStdWString().c_str(), _O_RDONLY | _O_BINARY);
@@ -34,7 +36,9 @@ using FileStatus = struct stat;
 int statOf(const QByteArray& nativePath, FileStatus& info) {
     return ::stat(nativePath.constData(), &info);
 }
-int statOf(int fd, FileStatus& info) { return ::fstat(fd, &info); }
+int statOf(int fd, FileStatus& info) {
+    return ::fstat(fd, &info);
+}
 // Without waiting even if the name was swapped for a FIFO since.
 int openForReading(const QByteArray& nativePath) {
     return ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
