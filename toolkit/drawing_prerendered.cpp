@@ -5,31 +5,33 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <array>
+#include <vector>
 
 namespace ipb {
-namespace {
-
-// The screen scales the build renders every drawing for (Windows' 100 % to 300 %).
-constexpr std::array kScales{QLatin1String("1"), QLatin1String("1.25"), QLatin1String("1.5"),
-                             QLatin1String("2"), QLatin1String("3")};
-
-} // namespace
 
 // ":/assets/section.svg" is drawn from ":/drawings/section@1x.png" … "section@3x.png", each
-// the drawing at its largest size in the windows times the scale.
+// the drawing at its largest size in the windows times the scale (Windows' 100 % to 300 %).
+QStringList renderedPictures(const QString& svgPath) {
+    const QString base = QStringLiteral(":/drawings/") + QFileInfo(svgPath).completeBaseName();
+    QStringList pictures;
+    for (const char* scale : {"1", "1.25", "1.5", "2", "3"}) {
+        pictures << base + QLatin1Char('@') + QLatin1String(scale) + QStringLiteral("x.png");
+    }
+    return pictures;
+}
+
 struct Drawing::Source {
-    std::array<QString, kScales.size()> paths;
-    std::array<QSize, kScales.size()> sizes;
-    mutable std::array<QPixmap, kScales.size()> loaded;
+    QStringList paths;
+    std::vector<QSize> sizes;
+    mutable std::vector<QPixmap> loaded;
 };
 
 Drawing::Drawing(const QString& svgPath) : source_(std::make_unique<Source>()) {
-    const QString base = QStringLiteral(":/drawings/") + QFileInfo(svgPath).completeBaseName();
-    for (std::size_t i = 0; i < kScales.size(); ++i) {
-        source_->paths[i] = base + QLatin1Char('@') + kScales[i] + QStringLiteral("x.png");
-        source_->sizes[i] = QImageReader(source_->paths[i]).size();
+    source_->paths = renderedPictures(svgPath);
+    for (const QString& path : source_->paths) {
+        source_->sizes.push_back(QImageReader(path).size());
     }
+    source_->loaded.resize(source_->paths.size());
 }
 
 Drawing::~Drawing() = default;
@@ -43,8 +45,8 @@ void Drawing::paint(QPainter& painter, const QRectF& box) const {
     // largest where none has.
     const QSizeF needed =
         painter.transform().mapRect(box).size() * painter.device()->devicePixelRatioF();
-    std::size_t pick = kScales.size() - 1;
-    for (std::size_t i = 0; i < kScales.size(); ++i) {
+    std::size_t pick = source_->sizes.size() - 1;
+    for (std::size_t i = 0; i < source_->sizes.size(); ++i) {
         if (source_->sizes[i].width() >= needed.width() - 0.5 &&
             source_->sizes[i].height() >= needed.height() - 0.5) {
             pick = i;

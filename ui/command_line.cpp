@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "record_opening.h"
+
 #include <QCommandLineParser>
 
 #ifdef Q_OS_WIN
@@ -17,7 +19,7 @@ CommandWords commandWords(int argc, char* argv[]) {
     if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
         for (int i = 0; count == argc && i < count; ++i) {
             words.text << QString::fromWCharArray(wide[i]);
-            words.native << words.text.back().toUtf8();
+            words.native << nativeFileName(words.text.back());
         }
         ::LocalFree(wide);
         if (count == argc) {

@@ -5,6 +5,7 @@
 #include "deferred_call.h"
 #include "design_dialog.h"
 #include "designed_palette.h"
+#include "drawing.h"
 #include "input_window.h"
 #include "message_box.h"
 #include "position_dialog.h"
@@ -435,9 +436,10 @@ void Program::setIcon() {
     QIcon icon;
 #ifdef Q_OS_WIN
     // Pictures of the drawings at every screen scale, the build's: Windows has no SVG module.
-    for (const char* scale : {"1", "1.25", "1.5", "2", "3"}) {
-        for (const char* drawing : {"icon-16", "icon-32", "icon"}) {
-            icon.addFile(QStringLiteral(":/drawings/%1@%2x.png").arg(drawing, scale));
+    for (const char* drawing :
+         {":/assets/icon-16.svg", ":/assets/icon-32.svg", ":/assets/icon.svg"}) {
+        for (const QString& picture : renderedPictures(QLatin1String(drawing))) {
+            icon.addFile(picture);
         }
     }
 #else
