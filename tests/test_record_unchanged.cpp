@@ -4,6 +4,7 @@
 
 #include "calculation.h"
 #include "record_clipboard.h"
+#include "record_opening.h"
 #include "record_pdf.h"
 #include "section_table.h"
 
@@ -44,9 +45,9 @@ QString popplerOutput(const QByteArray& pdf, const QString& tool, QStringList ar
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The one place the program is called: the check computed as "Berechnen" does, filed at a fixed
-// time and rendered. Empty outputs when the calculation was refused.
-RecordOutputs recordOutputs(const Case& c) {
+// The check as the engineer files it: the request "Berechnen" makes of the typed texts, for
+// which beam, at a fixed time.
+ipb::FiledCheck filedCheck(const Case& c) {
     using namespace ipb;
     InputTexts texts;
     const LoadCase loadCase = c.point ? LoadCase::PointLoad : LoadCase::UniformLoad;
@@ -56,24 +57,29 @@ RecordOutputs recordOutputs(const Case& c) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         texts[fields[i]] = c.typed[qsizetype(i)].toStdString();
     }
-    const CheckRequest request =
-        checkRequest(loadCase, SectionId{std::size_t(c.row)}, DeflectionLimit(c.limit), texts);
-    const auto out = calculate(request);
+    const auto typed = [&c](int i) { return c.position.value(i).toStdString(); };
+    return {checkRequest(loadCase, SectionId{std::size_t(c.row)}, DeflectionLimit(c.limit), texts),
+            {typed(0), typed(1), typed(2), typed(3)},
+            {2026, 12, 8, 14, c.minute, 5}};
+}
+
+// The one place the program is called: the filed check computed and rendered. Empty outputs
+// when the calculation was refused.
+RecordOutputs recordOutputs(const ipb::FiledCheck& filed) {
+    using namespace ipb;
+    const auto out = calculate(filed.request);
     if (!out.succeeded()) {
         return {};
     }
-    const auto typed = [&c](int i) { return c.position.value(i).toStdString(); };
-    const RecordModel model = recordModel({out.calculation,
-                                           {2026, 12, 8, 14, c.minute, 5},
-                                           {typed(0), typed(1), typed(2), typed(3)}});
+    const RecordModel model = recordModel({out.calculation, filed.calculatedAt, filed.position});
     QBuffer pdf;
     if (!pdf.open(QIODevice::WriteOnly) || !writeRecordPdf(pdf, model)) {
         return {};
     }
     // IPB_RECORD_PDF_DIR=folder keeps the PDFs themselves, to look at the pages the texts are of.
     if (const QString keep = qEnvironmentVariable("IPB_RECORD_PDF_DIR"); !keep.isEmpty()) {
-        QFile file(
-            QDir(keep).filePath(QStringLiteral("case%1.pdf").arg(c.minute, 2, 10, QChar('0'))));
+        QFile file(QDir(keep).filePath(
+            QStringLiteral("case%1.pdf").arg(filed.calculatedAt.minute, 2, 10, QChar('0'))));
         file.open(QIODevice::WriteOnly) && file.write(pdf.data());
     }
     const std::unique_ptr<QMimeData> copy(recordMimeData(model));
@@ -122,6 +128,16 @@ QString firstDifference(const QString& expected, const QString& actual) {
     return {};
 }
 
+// Empty when the committed file of this check and kind holds the text, otherwise what differs.
+QString differenceFromCommitted(const QString& tag, const QString& kind, const QString& text) {
+    QFile file(QDir(RECORD_DATA_DIR).filePath(tag + "." + kind));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.fileName() + " is missing";
+    }
+    const QString difference = firstDifference(QString::fromUtf8(file.readAll()), text);
+    return difference.isEmpty() ? QString() : QString("%1 %2, %3").arg(tag, kind, difference);
+}
+
 } // namespace
 
 class TestRecordUnchanged : public QObject {
@@ -136,7 +152,7 @@ class TestRecordUnchanged : public QObject {
     }
     void outputs() {
         QFETCH(int, index);
-        const RecordOutputs out = recordOutputs(caseAt(index));
+        const RecordOutputs out = recordOutputs(filedCheck(caseAt(index)));
 #ifdef Q_OS_WIN
         // Poppler is the host's: the PDFs kept in IPB_RECORD_PDF_DIR are read there, by
         // windows/record_pages.sh, against the same files as below.
@@ -171,11 +187,32 @@ class TestRecordUnchanged : public QObject {
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0);
                 continue;
             }
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName() + " is missing"));
-            const QString difference = firstDifference(QString::fromUtf8(file.readAll()), text);
-            QVERIFY2(
-                difference.isEmpty(),
-                qPrintable(QString("%1 %2, %3").arg(QTest::currentDataTag(), kind, difference)));
+            const QString difference = differenceFromCommitted(QTest::currentDataTag(), kind, text);
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        }
+    }
+
+    // The records the other system's build wrote of the same checks (IPB_OTHER_RECORDS_DIR,
+    // given by the Windows test script both ways): each opens here as the check it was filed
+    // as, and gives the same figures, copy and packet as this build's own record of it.
+    void otherSystemsRecordsOpen_data() {
+        outputs_data();
+    }
+    void otherSystemsRecordsOpen() {
+        const QString other = qEnvironmentVariable("IPB_OTHER_RECORDS_DIR");
+        if (other.isEmpty()) {
+            QSKIP("no records of the other system's build given");
+        }
+        QFETCH(int, index);
+        const QString tag = QTest::currentDataTag();
+        const ipb::CheckFile read = ipb::readCheckFile(QDir(other).filePath(tag + ".pdf"));
+        QVERIFY2(read.check, qPrintable(tag + ": " + read.error));
+        QVERIFY(*read.check == filedCheck(caseAt(index)));
+        const RecordOutputs opened = recordOutputs(*read.check);
+        for (const auto& [kind, text] :
+             {std::pair{"copy.txt", opened.copyText}, std::pair{"xmp", opened.xmp}}) {
+            const QString difference = differenceFromCommitted(tag, kind, text);
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
         }
     }
 
@@ -192,7 +229,8 @@ class TestRecordUnchanged : public QObject {
         }
         Case c = caseAt(1);
         c.position = fields;
-        const QStringList pages = recordOutputs(c).pdfText.split('\f', Qt::SkipEmptyParts);
+        const QStringList pages =
+            recordOutputs(filedCheck(c)).pdfText.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() > 1);
         QVERIFY(pages[1].contains("Rechenweg"));
         for (const QString& page : pages) {
