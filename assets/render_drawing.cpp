@@ -4,9 +4,8 @@
 //
 //   ipb_render_drawing png INPUT.svg OUTPUT.png WIDTH HEIGHT   the drawing stretched to a size
 //   ipb_render_drawing ico OUTPUT.ico 16.svg 32.svg LARGE.svg  Windows' icon: 16, 32, 48, 256
-//   ipb_render_drawing picture INPUT.svg OUTPUT.pic FAMILY     its painting, replayable by
-//   QPicture,
-//                                                              the letters in FAMILY
+//   ipb_render_drawing picture INPUT.svg OUTPUT.pic FAMILY     its painting, for QPicture to
+//                                                              replay, the letters in FAMILY
 
 #include <QBuffer>
 #include <QFile>

@@ -158,10 +158,11 @@ class TestRecordUnchanged : public QObject {
         // windows/record_pages.sh, against the same files as below.
         QVERIFY2(!out.copyText.isEmpty(), "the calculation was refused");
         QVERIFY(!qEnvironmentVariable("IPB_RECORD_PDF_DIR").isEmpty());
-        const std::pair<const char*, QString> kinds[] = {{"copy.txt", out.copyText},
-                                                         {"copy.html", out.copyHtml},
-                                                         { "xmp",
-                                                           out.xmp }};
+        const std::pair<const char*, QString> kinds[] = {
+            {"copy.txt", out.copyText},
+            {"copy.html", out.copyHtml},
+            {"xmp", out.xmp},
+        };
         const bool writing = false;
 #else
         QVERIFY2(!out.pdfText.isEmpty(), "the calculation was refused or the PDF is unreadable");
